@@ -1,0 +1,47 @@
+# Front door: every target installs what is missing, configures and builds.
+#   make test          build and run every test
+#   make test-asan     the tests under AddressSanitizer and UndefinedBehaviorSanitizer
+#   make windows       cross-compile velnix-cli.exe and the tests with MinGW-w64
+#   make test-windows  run the Windows build's tests under Wine
+#   make bench         benchmarks (release build)
+
+CMAKE_ARGS ?=
+CONFIGURE = cmake -S . -G Ninja -DVELNIX_WERROR=ON $(CMAKE_ARGS)
+
+.PHONY: all build test test-asan windows test-windows bench clean
+
+all: build
+
+build:
+	tools/install-deps core
+	$(CONFIGURE) -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build
+
+test: build
+	ctest --test-dir build --output-on-failure
+
+test-asan:
+	tools/install-deps core
+	$(CONFIGURE) -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELNIX_SANITIZE=ON
+	cmake --build build-asan
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir build-asan --output-on-failure
+
+windows:
+	tools/install-deps core windows
+	$(CONFIGURE) -B build-windows -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build build-windows
+
+test-windows: windows
+	ctest --test-dir build-windows --output-on-failure
+
+bench:
+	tools/install-deps core bench
+	$(CONFIGURE) -B build-release -DCMAKE_BUILD_TYPE=Release -DVELNIX_BUILD_BENCH=ON
+	cmake --build build-release
+	build-release/bin/velnix_bench
+	tools/bench-cli build-release/bin/velnix-cli
+
+clean:
+	rm -rf build build-asan build-windows build-release

@@ -1,0 +1,139 @@
+#include "cli/generate_command.h"
+
+#include <CLI/CLI.hpp>
+#include <sstream>
+
+#include "cli/console.h"
+#include "mapkey/rename_file.h"
+#include "names/list_file.h"
+#include "names/rule.h"
+#include "util/files.h"
+#include "util/unicode.h"
+
+namespace velnix::cli {
+namespace {
+
+constexpr char16_t kUsage[] =
+    u"Aufruf: velnix-cli generate --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) "
+    u"(--out VERZEICHNIS | --stdout)\nMehr dazu: velnix-cli --help";
+
+struct GenerateOptions {
+    std::string oldFile;
+    std::string newFile;
+    std::vector<std::string> rule;
+    std::string outDirectory;
+    bool toStdout = false;
+};
+
+int UsageError(const std::u16string& detail) {
+    WriteMessage(stderr, u"Fehler in den Argumenten: " + detail + u"\n" + kUsage);
+    return kUsageError;
+}
+
+// Input files may come from scripts on any system: every kind of line end counts.
+Result<NameList> ReadNames(const std::string& file) {
+    const FileRead read = ReadWholeFile(Utf8ToUtf16(file));
+    if (!read.ok) {
+        return Result<NameList>::Failure(read.error);
+    }
+    return Result<NameList>::Success(SplitAnyLines(DecodeListFileBytes(read.bytes)));
+}
+
+int Generate(const GenerateOptions& options) {
+    Result<NameList> oldNames = ReadNames(options.oldFile);
+    if (!oldNames.ok()) {
+        WriteMessage(stderr, oldNames.error);
+        return kCannotCompose;
+    }
+    NameList newNames;
+    if (!options.rule.empty()) {
+        newNames =
+            ApplyRule(*oldNames.value, Utf8ToUtf16(options.rule[0]), Utf8ToUtf16(options.rule[1]));
+    } else {
+        Result<NameList> read = ReadNames(options.newFile);
+        if (!read.ok()) {
+            WriteMessage(stderr, read.error);
+            return kCannotCompose;
+        }
+        newNames = std::move(*read.value);
+    }
+
+    const Result<std::string> content = RenameProContentForPairs(clean(*oldNames.value), newNames);
+    if (!content.ok()) {
+        WriteMessage(stderr, content.error);
+        return kCannotCompose;
+    }
+
+    if (options.toStdout) {
+        if (!WriteBytes(stdout, *content.value)) {
+            WriteMessage(stderr, u"Fehler : Die Ausgabe konnte nicht geschrieben werden.");
+            return kWriteFailed;
+        }
+        return kWritten;
+    }
+    const Status written = WriteRenamePro(Utf8ToUtf16(options.outDirectory), *content.value);
+    WriteMessage(written.ok ? stdout : stderr, written.message);
+    return written.ok ? kWritten : kWriteFailed;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args) {
+    CLI::App app{
+        "velnix-cli erzeugt die Mapkey-Datei rename.pro, die in Pro/ENGINEER Teile, "
+        "Baugruppen und Zeichnungen umbenennt.",
+        "velnix-cli"};
+    app.set_version_flag("--version", std::string("velnix-cli ") + VELNIX_VERSION,
+                         "Version anzeigen");
+    app.set_help_flag("-h,--help", "Diese Hilfe anzeigen");
+    app.require_subcommand(1);
+
+    GenerateOptions options;
+    CLI::App* generate =
+        app.add_subcommand("generate", "rename.pro aus zwei Namenslisten erzeugen");
+    generate->set_help_flag("-h,--help", "Diese Hilfe anzeigen");
+    generate->add_option("--old", options.oldFile, "Datei mit den alten Namen, ein Name je Zeile")
+        ->required();
+    CLI::Option* newOption = generate->add_option("--new", options.newFile,
+                                                  "Datei mit den neuen Namen, ein Name je Zeile");
+    CLI::Option* ruleOption =
+        generate
+            ->add_option("--rule", options.rule,
+                         "Neue Namen aus den alten: erstes Vorkommen von AUSDRUCK durch ERSATZ "
+                         "ersetzen")
+            ->expected(2)
+            ->type_name("AUSDRUCK ERSATZ");
+    newOption->excludes(ruleOption);
+    CLI::Option* outOption =
+        generate->add_option("--out", options.outDirectory, "Verzeichnis, in das rename.pro kommt");
+    CLI::Option* stdoutOption =
+        generate->add_flag("--stdout", options.toStdout, "Den Inhalt von rename.pro ausgeben");
+    outOption->excludes(stdoutOption);
+
+    std::vector<const char*> argv;
+    for (const auto& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& error) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = app.exit(error, out, err);
+        if (code == 0) {
+            WriteMessage(stdout, Utf8ToUtf16(out.str()));
+            return kWritten;
+        }
+        return UsageError(Utf8ToUtf16(error.what()));
+    }
+
+    if (newOption->count() == 0 && ruleOption->count() == 0) {
+        return UsageError(u"--new DATEI oder --rule AUSDRUCK ERSATZ fehlt.");
+    }
+    if (outOption->count() == 0 && !options.toStdout) {
+        return UsageError(u"--out VERZEICHNIS oder --stdout fehlt.");
+    }
+    return Generate(options);
+}
+
+}  // namespace velnix::cli

@@ -1,0 +1,118 @@
+// The mapkey builders: each appends one part of the rename.pro text to a sink.
+//
+// A sink takes the text in pieces: Ascii(std::string_view) for template text, Name(name) for
+// a name in the sink's own characters, Index(std::size_t) for a pair index in decimal. The
+// same builders so fill a UTF-16 text, a byte text in the code page, or just count lengths.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "mapkey/templates.h"
+
+namespace velnix {
+
+// A template cut at the first occurrence of its placeholder: filling it with a name gives
+// exactly what ReplaceFirst(template, placeholder, name) gives.
+struct TemplateCut {
+    std::string_view before;
+    std::string_view after;
+};
+
+inline TemplateCut CutAtPlaceholder(std::string_view text, std::string_view placeholder) {
+    const std::size_t p = text.find(placeholder);
+    return {text.substr(0, p), text.substr(p + placeholder.size())};
+}
+
+// Pair mapkey "umb<index>": open the old file, rename it to the new name, save, close.
+template <class Sink, class Name>
+void AppendPairMapkey(Sink& out, std::size_t index, const Name& oldName, const Name& newName) {
+    static const TemplateCut core =
+        CutAtPlaceholder(templates::txt_Kern, templates::kNewNamePlaceholder);
+    out.Ascii("mapkey umb");
+    out.Index(index);
+    out.Ascii(" ~ ;\\\r\n");
+    out.Ascii(templates::OpenPrefix());
+    out.Name(oldName);
+    out.Ascii(core.before);
+    out.Name(newName);
+    out.Ascii(core.after);
+    out.Ascii(templates::txt_end);
+}
+
+// Call-all mapkey "CallALLNow": opens every old file once and closes its window again.
+template <class Sink, class Name>
+void CallALL(Sink& out, const std::vector<Name>& oldNames) {
+    out.Ascii("\r\nmapkey CallALLNow ~ ;\\\r\n");
+    for (const Name& name : oldNames) {
+        out.Ascii(templates::OpenPrefix());
+        out.Name(name);
+        out.Ascii("`;\\\r\n");
+        out.Ascii(templates::txt_CallAll);
+    }
+    out.Ascii(templates::txt_end);
+}
+
+template <class Sink, class Name>
+void AppendSaveBlock(Sink& out, const Name& name) {
+    static const TemplateCut save =
+        CutAtPlaceholder(templates::txt_saveALL, templates::kSaveNamePlaceholder);
+    out.Ascii(save.before);
+    out.Name(name);
+    out.Ascii(save.after);
+}
+
+// Save-all mapkey "saveALLNow": opens, saves and closes every new file.
+template <class Sink, class Name>
+void SaveALL(Sink& out, const std::vector<Name>& newNames) {
+    out.Ascii("\r\nmapkey saveALLNow ~ ;\\\r\n");
+    for (const Name& name : newNames) {
+        AppendSaveBlock(out, name);
+    }
+    out.Ascii(templates::txt_end);
+}
+
+// Save-assemblies mapkey "saveASMNow": the save steps for the new names of the pairs whose
+// old name is an assembly or a drawing (see AssemblyPairs).
+template <class Sink, class Name>
+void SaveASM(Sink& out, const std::vector<Name>& newNames, const std::vector<bool>& assemblyPairs) {
+    out.Ascii("\r\nmapkey saveASMNow ~ ;\\\r\n");
+    for (std::size_t i = 0; i < newNames.size(); ++i) {
+        if (assemblyPairs[i]) {
+            AppendSaveBlock(out, newNames[i]);
+        }
+    }
+    out.Ascii(templates::txt_end);
+}
+
+// Master mapkey "rename": calls CallALLNow, every pair mapkey, then the two save mapkeys
+// (called as "SaveASMNow" and "SaveAllNow", in this letter case).
+template <class Sink>
+void mapkeyList(Sink& out, std::size_t pairCount) {
+    out.Ascii("\r\nmapkey rename ~ ;\\\r\nmapkey(continued) ~ ;%CallALLNow;\\");
+    for (std::size_t i = 0; i < pairCount; ++i) {
+        out.Ascii("\r\nmapkey(continued) ~ ;%umb");
+        out.Index(i);
+        out.Ascii(";\\");
+    }
+    out.Ascii("\r\nmapkey(continued) ~ ;%SaveASMNow;\\\r\nmapkey(continued) ~ ;%SaveAllNow;\\\r\n");
+    out.Ascii(templates::txt_end);
+}
+
+// The whole output text for lists of equal length: "save_objects all", the pair mapkeys, the
+// three sub-mapkeys and the master mapkey.
+template <class Sink, class Name>
+void ComposeMapkeys(Sink& out, const std::vector<Name>& oldNames, const std::vector<Name>& newNames,
+                    const std::vector<bool>& assemblyPairs) {
+    out.Ascii("save_objects all\r\n");
+    for (std::size_t i = 0; i < newNames.size(); ++i) {
+        AppendPairMapkey(out, i, oldNames[i], newNames[i]);
+    }
+    CallALL(out, oldNames);
+    SaveALL(out, newNames);
+    SaveASM(out, newNames, assemblyPairs);
+    mapkeyList(out, newNames.size());
+}
+
+}  // namespace velnix

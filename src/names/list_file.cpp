@@ -1,0 +1,102 @@
+#include "names/list_file.h"
+
+#include "util/codepage.h"
+#include "util/files.h"
+#include "util/text.h"
+#include "util/unicode.h"
+
+namespace velnix {
+namespace {
+
+NameList SplitLines(std::u16string_view text, bool lineFeedEndsLine) {
+    NameList lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' || (c == u'\n' && lineFeedEndsLine)) {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+bool HasHighBytes(std::string_view bytes) {
+    for (const char b : bytes) {
+        if (static_cast<unsigned char>(b) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+NameList SplitListFileLines(std::u16string_view text) {
+    return SplitLines(text, false);
+}
+
+NameList SplitAnyLines(std::u16string_view text) {
+    return SplitLines(text, true);
+}
+
+NameList SplitPastedText(std::u16string_view text) {
+    NameList kept;
+    for (auto& line : SplitLines(text, true)) {
+        if (!line.empty() && line != u"Name") {
+            kept.push_back(std::move(line));
+        }
+    }
+    return kept;
+}
+
+std::u16string DecodeListFileBytes(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        return Utf8ToUtf16(bytes.substr(kByteOrderMark.size()));
+    }
+    if (HasHighBytes(bytes) && IsValidUtf8(bytes)) {
+        return Utf8ToUtf16(bytes);
+    }
+    return DecodeCodePage(bytes);
+}
+
+std::u16string ListFilePath(std::u16string_view programDirectory, ListId list) {
+    return JoinPath(programDirectory,
+                    list == ListId::Old ? u"Velnix_renOLD.txt" : u"Velnix_renNEW.txt");
+}
+
+Result<NameList> ReadListFile(std::u16string_view path, LineRule rule) {
+    FileRead read = ReadWholeFile(path);
+    if (!read.ok) {
+        if (read.missing) {
+            return Result<NameList>::Success({});
+        }
+        return Result<NameList>::Failure(read.error);
+    }
+    const std::u16string text = DecodeListFileBytes(read.bytes);
+    return Result<NameList>::Success(rule == LineRule::ListFile ? SplitListFileLines(text)
+                                                                : SplitAnyLines(text));
+}
+
+Status WriteListFile(std::u16string_view path, const NameList& names) {
+    std::string bytes;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (auto bad = AppendInCodePage(names[i], bytes)) {
+            return Status::Failure(u"Achtung : Eintrag " + DecimalText(i + 1) +
+                                   u" enthält das Zeichen " + DescribeChar(bad->codePoint) +
+                                   u", das es in der Codepage " + CodePageName() +
+                                   u" nicht gibt. Die Liste wurde nicht gespeichert !");
+        }
+        bytes.append("\r\n");
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace velnix

@@ -1,0 +1,41 @@
+// The list files (one name per line) and the splitting of pasted or script-written text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "names/name_list.h"
+#include "util/result.h"
+
+namespace velnix {
+
+// Lines of a list file: CR LF or a lone CR ends a line, a lone LF stays part of it. The last
+// line counts without a line end; a final line end adds no empty line.
+NameList SplitListFileLines(std::u16string_view text);
+
+// Lines of a file written by a script on any system: CR LF, CR and LF all end a line, an
+// empty line in between is an empty name, a final line end adds none.
+NameList SplitAnyLines(std::u16string_view text);
+
+// Pasted text: lines as in SplitAnyLines (clipboards hand over LF line ends too), without the
+// empty lines and the lines that are exactly "Name" (a column heading copied along).
+NameList SplitPastedText(std::u16string_view text);
+
+// Text of a list file's bytes: UTF-8 when it starts with a byte-order mark or is valid UTF-8
+// with bytes above 127 (what today's editors save), otherwise the code page.
+std::u16string DecodeListFileBytes(std::string_view bytes);
+
+// "Velnix_renOLD.txt" or "Velnix_renNEW.txt" in the program directory.
+std::u16string ListFilePath(std::u16string_view programDirectory, ListId list);
+
+enum class LineRule { ListFile, AnyLineEnd };
+
+// Reads the whole file first. A missing file is an empty list (the normal first run); a file
+// that cannot be read is an error, so that the caller keeps the list it has.
+Result<NameList> ReadListFile(std::u16string_view path, LineRule rule = LineRule::ListFile);
+
+// Each entry followed by CR LF, in the code page; refuses an entry with a character that the
+// code page lacks. Written atomically.
+Status WriteListFile(std::u16string_view path, const NameList& names);
+
+}  // namespace velnix

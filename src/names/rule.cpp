@@ -1,0 +1,26 @@
+#include "names/rule.h"
+
+#include "util/text.h"
+
+namespace velnix {
+
+NameList clean(const NameList& oldNames) {
+    NameList cleaned;
+    cleaned.reserve(oldNames.size());
+    for (const auto& name : oldNames) {
+        cleaned.push_back(FileBaseName(name) + FileExtension(name));
+    }
+    return cleaned;
+}
+
+NameList ApplyRule(const NameList& oldNames, std::u16string_view expression,
+                   std::u16string_view replacement) {
+    NameList derived;
+    derived.reserve(oldNames.size());
+    for (const auto& name : oldNames) {
+        derived.push_back(ReplaceFirst(name, expression, replacement));
+    }
+    return derived;
+}
+
+}  // namespace velnix

@@ -1,0 +1,22 @@
+// Runs a program as a child process and collects its exit code and output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velnix::test {
+
+struct ProcessResult {
+    int exitCode = -1;
+    std::string out;  // stdout, byte for byte
+    std::string err;  // stderr, byte for byte
+};
+
+// `program` and `args` in UTF-8; `scratch` is a folder for the captured output.
+ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
+                         const std::u16string& scratch);
+
+// The folder of the running test program (the programs of the build sit beside it).
+std::u16string OwnDirectory();
+
+}  // namespace velnix::test
