@@ -46,10 +46,16 @@ void WriteMessage(std::FILE* stream, std::u16string_view text) {
     WriteBytes(stream, Utf16ToUtf8(line));
 }
 
-bool WriteBytes(std::FILE* stream, std::string_view bytes) {
+void PrepareBinaryOutput(std::FILE* stream) {
 #ifdef _WIN32
     _setmode(_fileno(stream), _O_BINARY);
+#else
+    (void)stream;
 #endif
+}
+
+bool WriteBytes(std::FILE* stream, std::string_view bytes) {
+    PrepareBinaryOutput(stream);
     const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stream);
     return std::fflush(stream) == 0 && written == bytes.size();
 }

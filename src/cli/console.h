@@ -17,4 +17,7 @@ void WriteMessage(std::FILE* stream, std::u16string_view text);
 // Bytes exactly as given (binary mode on Windows); false when they could not all be written.
 bool WriteBytes(std::FILE* stream, std::string_view bytes);
 
+// Binary mode on Windows, so that no LF is turned into CR LF a second time.
+void PrepareBinaryOutput(std::FILE* stream);
+
 }  // namespace velnix::cli

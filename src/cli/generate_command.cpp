@@ -30,6 +30,24 @@ int UsageError(const std::u16string& detail) {
     return kUsageError;
 }
 
+// CLI11 explains in English; the user reads German, with CLI11's detail for the specifics.
+std::u16string GermanReason(const CLI::ParseError& error) {
+    const std::u16string detail = u" (" + Utf8ToUtf16(error.what()) + u")";
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        return u"Eine notwendige Angabe fehlt" + detail + u".";
+    }
+    if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+        return u"Diese Angaben schließen einander aus" + detail + u".";
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        return u"Falsche Anzahl von Werten" + detail + u".";
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return u"Unbekannte Angabe" + detail + u".";
+    }
+    return Utf8ToUtf16(error.what());
+}
+
 // Input files may come from scripts on any system: every kind of line end counts.
 Result<NameList> ReadNames(const std::string& file) {
     const FileRead read = ReadWholeFile(Utf8ToUtf16(file));
@@ -58,20 +76,25 @@ int Generate(const GenerateOptions& options) {
         newNames = std::move(*read.value);
     }
 
-    const Result<std::string> content = RenameProContentForPairs(clean(*oldNames.value), newNames);
-    if (!content.ok()) {
-        WriteMessage(stderr, content.error);
+    const Result<EncodedPairs> pairs = EncodePairs(clean(*oldNames.value), newNames);
+    if (!pairs.ok()) {
+        WriteMessage(stderr, pairs.error);
         return kCannotCompose;
     }
 
     if (options.toStdout) {
-        if (!WriteBytes(stdout, *content.value)) {
+        PrepareBinaryOutput(stdout);
+        const bool written = StreamRenamePro(*pairs.value, [](std::string_view block) {
+            return std::fwrite(block.data(), 1, block.size(), stdout) == block.size();
+        });
+        if (!written || std::fflush(stdout) != 0) {
             WriteMessage(stderr, u"Fehler : Die Ausgabe konnte nicht geschrieben werden.");
             return kWriteFailed;
         }
         return kWritten;
     }
-    const Status written = WriteRenamePro(Utf8ToUtf16(options.outDirectory), *content.value);
+    const Status written =
+        WriteRenamePro(Utf8ToUtf16(options.outDirectory), RenameProBytes(*pairs.value));
     WriteMessage(written.ok ? stdout : stderr, written.message);
     return written.ok ? kWritten : kWriteFailed;
 }
@@ -83,6 +106,13 @@ int Run(const std::vector<std::string>& args) {
         "velnix-cli erzeugt die Mapkey-Datei rename.pro, die in Pro/ENGINEER Teile, "
         "Baugruppen und Zeichnungen umbenennt.",
         "velnix-cli"};
+    const auto formatter = app.get_formatter();
+    formatter->label("Usage", "Aufruf");
+    formatter->label("OPTIONS", "OPTIONEN");
+    formatter->label("SUBCOMMAND", "BEFEHL");
+    formatter->label("REQUIRED", "(notwendig)");
+    formatter->label("Excludes", "nicht mit");
+    app.option_defaults()->group("Optionen");
     app.set_version_flag("--version", std::string("velnix-cli ") + VELNIX_VERSION,
                          "Version anzeigen");
     app.set_help_flag("-h,--help", "Diese Hilfe anzeigen");
@@ -91,11 +121,15 @@ int Run(const std::vector<std::string>& args) {
     GenerateOptions options;
     CLI::App* generate =
         app.add_subcommand("generate", "rename.pro aus zwei Namenslisten erzeugen");
+    generate->group("Befehle");
     generate->set_help_flag("-h,--help", "Diese Hilfe anzeigen");
     generate->add_option("--old", options.oldFile, "Datei mit den alten Namen, ein Name je Zeile")
-        ->required();
-    CLI::Option* newOption = generate->add_option("--new", options.newFile,
-                                                  "Datei mit den neuen Namen, ein Name je Zeile");
+        ->required()
+        ->type_name("DATEI");
+    CLI::Option* newOption =
+        generate
+            ->add_option("--new", options.newFile, "Datei mit den neuen Namen, ein Name je Zeile")
+            ->type_name("DATEI");
     CLI::Option* ruleOption =
         generate
             ->add_option("--rule", options.rule,
@@ -105,10 +139,16 @@ int Run(const std::vector<std::string>& args) {
             ->type_name("AUSDRUCK ERSATZ");
     newOption->excludes(ruleOption);
     CLI::Option* outOption =
-        generate->add_option("--out", options.outDirectory, "Verzeichnis, in das rename.pro kommt");
+        generate->add_option("--out", options.outDirectory, "Verzeichnis, in das rename.pro kommt")
+            ->type_name("VERZEICHNIS");
     CLI::Option* stdoutOption =
         generate->add_flag("--stdout", options.toStdout, "Den Inhalt von rename.pro ausgeben");
     outOption->excludes(stdoutOption);
+
+    // CLI11 would only say that a command is missing.
+    if (args.size() > 1 && !args[1].empty() && args[1][0] != '-' && args[1] != "generate") {
+        return UsageError(u"Unbekannter Befehl \"" + Utf8ToUtf16(args[1]) + u"\".");
+    }
 
     std::vector<const char*> argv;
     for (const auto& arg : args) {
@@ -121,10 +161,12 @@ int Run(const std::vector<std::string>& args) {
         std::ostringstream err;
         const int code = app.exit(error, out, err);
         if (code == 0) {
-            WriteMessage(stdout, Utf8ToUtf16(out.str()));
+            std::string text = out.str();
+            text.erase(text.find_last_not_of('\n') + 1);
+            WriteMessage(stdout, Utf8ToUtf16(text));
             return kWritten;
         }
-        return UsageError(Utf8ToUtf16(error.what()));
+        return UsageError(GermanReason(error));
     }
 
     if (newOption->count() == 0 && ruleOption->count() == 0) {

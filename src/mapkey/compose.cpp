@@ -1,6 +1,7 @@
 #include "mapkey/compose.h"
 
 #include <cstring>
+#include <memory>
 
 #include "mapkey/builders.h"
 #include "util/text.h"
@@ -65,6 +66,51 @@ class FillSink {
     Char* cursor_;
 };
 
+// Collects the pieces in a block that stays in the processor's cache and hands it on full.
+class BlockSink {
+  public:
+    explicit BlockSink(const ByteWriter& write) : write_(write) {}
+
+    void Ascii(std::string_view text) { Put(text); }
+    void Name(const std::string& name) { Put(name); }
+    void Index(std::size_t index) {
+        char digits[24];
+        std::size_t length = DigitCount(index);
+        for (std::size_t k = length; k > 0; --k, index /= 10) {
+            digits[k - 1] = static_cast<char>('0' + index % 10);
+        }
+        Put(std::string_view(digits, length));
+    }
+    bool Finish() { return Flush(); }
+
+  private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    void Put(std::string_view piece) {
+        if (used_ + piece.size() > kBlockSize) {
+            Flush();
+            if (piece.size() > kBlockSize) {
+                ok_ = ok_ && write_(piece);
+                return;
+            }
+        }
+        std::memcpy(block_ + used_, piece.data(), piece.size());
+        used_ += piece.size();
+    }
+    bool Flush() {
+        if (used_ > 0) {
+            ok_ = ok_ && write_(std::string_view(block_, used_));
+            used_ = 0;
+        }
+        return ok_;
+    }
+
+    const ByteWriter& write_;
+    char block_[kBlockSize];
+    std::size_t used_ = 0;
+    bool ok_ = true;
+};
+
 template <class Char>
 std::basic_string<Char> Compose(const std::vector<std::basic_string<Char>>& oldNames,
                                 const std::vector<std::basic_string<Char>>& newNames,
@@ -101,6 +147,17 @@ std::string ComposeMapkeyBytes(const std::vector<std::string>& oldNames,
                                const std::vector<std::string>& newNames,
                                const std::vector<bool>& assemblyPairs) {
     return Compose(oldNames, newNames, assemblyPairs);
+}
+
+bool StreamMapkeyBytes(const std::vector<std::string>& oldNames,
+                       const std::vector<std::string>& newNames,
+                       const std::vector<bool>& assemblyPairs, const ByteWriter& write) {
+    if (oldNames.size() != newNames.size() || assemblyPairs.size() != newNames.size()) {
+        return false;
+    }
+    auto sink = std::make_unique<BlockSink>(write);
+    ComposeMapkeys(*sink, oldNames, newNames, assemblyPairs);
+    return sink->Finish();
 }
 
 }  // namespace velnix

@@ -21,7 +21,12 @@ std::optional<PairProblem> FindUnsafeName(const NameList& names, ListId list) {
 }  // namespace
 
 bool IsUnsafeName(const std::u16string& name) {
-    return name.find_first_of(u"\r\n`") != std::u16string::npos;
+    for (const char16_t c : name) {
+        if (c == u'\r' || c == u'\n' || c == u'`') {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<PairProblem> CheckPairs(const NameList& oldNames, const NameList& newNames) {

@@ -84,19 +84,36 @@ Result<std::string> RenameProContent(std::u16string_view text) {
     return Result<std::string>::Success(std::move(bytes));
 }
 
-Result<std::string> RenameProContentForPairs(const NameList& oldNames, const NameList& newNames) {
+Result<EncodedPairs> EncodePairs(const NameList& oldNames, const NameList& newNames) {
     if (auto problem = CheckPairs(oldNames, newNames)) {
-        return Result<std::string>::Failure(problem->message);
+        return Result<EncodedPairs>::Failure(problem->message);
     }
     std::u16string error;
-    const auto oldBytes = NamesInCodePage(oldNames, ListId::Old, error);
-    const auto newBytes = NamesInCodePage(newNames, ListId::New, error);
+    EncodedPairs pairs{NamesInCodePage(oldNames, ListId::Old, error),
+                       NamesInCodePage(newNames, ListId::New, error), AssemblyPairs(oldNames)};
     if (!error.empty()) {
-        return Result<std::string>::Failure(error);
+        return Result<EncodedPairs>::Failure(error);
     }
-    std::string bytes = ComposeMapkeyBytes(oldBytes, newBytes, AssemblyPairs(oldNames));
+    return Result<EncodedPairs>::Success(std::move(pairs));
+}
+
+Result<std::string> RenameProContentForPairs(const NameList& oldNames, const NameList& newNames) {
+    const Result<EncodedPairs> pairs = EncodePairs(oldNames, newNames);
+    if (!pairs.ok()) {
+        return Result<std::string>::Failure(pairs.error);
+    }
+    return Result<std::string>::Success(RenameProBytes(*pairs.value));
+}
+
+std::string RenameProBytes(const EncodedPairs& pairs) {
+    std::string bytes = ComposeMapkeyBytes(pairs.oldNames, pairs.newNames, pairs.assemblyPairs);
     bytes.append("\r\n");
-    return Result<std::string>::Success(std::move(bytes));
+    return bytes;
+}
+
+bool StreamRenamePro(const EncodedPairs& pairs, const ByteWriter& write) {
+    return StreamMapkeyBytes(pairs.oldNames, pairs.newNames, pairs.assemblyPairs, write) &&
+           write("\r\n");
 }
 
 Status WriteRenamePro(std::u16string_view directory, std::string_view content) {

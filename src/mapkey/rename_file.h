@@ -3,7 +3,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "mapkey/compose.h"
 #include "names/name_list.h"
 #include "util/result.h"
 
@@ -19,9 +21,21 @@ std::u16string RenameProPath(std::u16string_view directory);
 // lacks, naming it and its line.
 Result<std::string> RenameProContent(std::u16string_view text);
 
-// The file's bytes straight from the cleaned-up lists, checked (see CheckPairs) and
-// converted name by name: equal to RenameProContent(ComposeMapkeyText(...)).
+// The cleaned-up lists checked (see CheckPairs) and converted name by name to the code page.
+struct EncodedPairs {
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+    std::vector<bool> assemblyPairs;
+};
+Result<EncodedPairs> EncodePairs(const NameList& oldNames, const NameList& newNames);
+
+// The file's bytes straight from the lists: equal to RenameProContent(ComposeMapkeyText(...)).
 Result<std::string> RenameProContentForPairs(const NameList& oldNames, const NameList& newNames);
+
+// The file's bytes for encoded pairs, as one text or handed to `write` block by block
+// (false when `write` failed).
+std::string RenameProBytes(const EncodedPairs& pairs);
+bool StreamRenamePro(const EncodedPairs& pairs, const ByteWriter& write);
 
 // Writes the bytes atomically into the directory. Success carries the status text
 // "Datei rename.pro wurde gespeichert in " + directory; failure a "Fehler : " message.

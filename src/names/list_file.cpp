@@ -10,6 +10,7 @@ namespace {
 
 NameList SplitLines(std::u16string_view text, bool lineFeedEndsLine) {
     NameList lines;
+    lines.reserve(text.size() / 16);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];

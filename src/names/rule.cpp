@@ -8,7 +8,7 @@ NameList clean(const NameList& oldNames) {
     NameList cleaned;
     cleaned.reserve(oldNames.size());
     for (const auto& name : oldNames) {
-        cleaned.push_back(FileBaseName(name) + FileExtension(name));
+        cleaned.push_back(FileNameWithExtension(name));
     }
     return cleaned;
 }

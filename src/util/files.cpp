@@ -259,6 +259,12 @@ FileRead ReadWholeFile(std::u16string_view path) {
         result.error = ReadError(path, error);
         return result;
     }
+    // The size is a hint only (the file may change meanwhile); it saves copies while growing.
+    std::error_code ec;
+    const auto sizeHint = std::filesystem::file_size(ToFsPath(path), ec);
+    if (!ec) {
+        result.bytes.reserve(static_cast<std::size_t>(sizeHint));
+    }
     char buffer[1 << 16];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {

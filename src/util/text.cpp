@@ -58,6 +58,15 @@ std::u16string FileExtension(std::u16string_view path) {
     return std::u16string(SplitPath(path).extension);
 }
 
+std::u16string FileNameWithExtension(std::u16string_view path) {
+    const PathSplit split = SplitPath(path);
+    std::u16string name;
+    name.reserve(split.baseName.size() + split.extension.size());
+    name.append(split.baseName);
+    name.append(split.extension);
+    return name;
+}
+
 std::u16string CodePointLabel(char32_t codePoint) {
     static constexpr char16_t kHex[] = u"0123456789ABCDEF";
     std::u16string digits;

@@ -15,6 +15,10 @@ std::u16string ReplaceFirst(std::u16string_view text, std::u16string_view search
 // ("X:") is dropped.
 std::u16string FileBaseName(std::u16string_view path);
 
+// FileBaseName followed by FileExtension: the file's name without drive, directories and
+// version suffix ("C:\\work\\bracket.prt.3" gives "bracket.prt").
+std::u16string FileNameWithExtension(std::u16string_view path);
+
 // Extension of the last path element with its leading dot: the first dotted part after the
 // base name, so "bracket.prt.3" gives ".prt". Empty when there is none.
 std::u16string FileExtension(std::u16string_view path);

@@ -165,5 +165,15 @@ TEST(ComposeTest, ListsOfDifferentLengthComposeNothing) {
     EXPECT_EQ(ComposeMapkeyText({u"a.prt"}, {}), u"");
 }
 
+TEST(ComposeTest, ListsBeyondSixteenBitIndexesWork) {
+    // Pair indexes past the 16-bit range (32767) must not overflow.
+    const NameList oldNames(32770, u"a.asm");
+    const NameList newNames(32770, u"b");
+    const std::u16string text = ComposeMapkeyText(oldNames, newNames);
+    EXPECT_NE(text.find(u"\r\nmapkey umb32769 ~ ;\\\r\n"), std::u16string::npos);
+    EXPECT_NE(text.find(u";%umb32769;\\\r\nmapkey(continued) ~ ;%SaveASMNow;\\\r\n"),
+              std::u16string::npos);
+}
+
 }  // namespace
 }  // namespace velnix

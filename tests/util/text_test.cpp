@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{u"", u"", u""}, SplitCase{u"dir\\.prt", u"dir\\", u".prt"}));
 
 TEST(TextTest, LongTextsHaveNoLengthLimit) {
-    // Old versions counted positions in 16 bits and failed past 32767 characters.
+    // Positions past the 16-bit range (32767) must not overflow.
     const std::u16string longName(70000, u'x');
     EXPECT_EQ(ReplaceFirst(longName + u"prt", u"prt", u"asm"), longName + u"asm");
     EXPECT_EQ(FileExtension(u"C:\\" + longName + u".prt.2"), u".prt");
