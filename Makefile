@@ -1,5 +1,6 @@
 # Front door: every target installs what is missing, configures and builds.
-#   make test          build and run every test
+#   make run           build and start the window program
+#   make test          build and run every test (window tests headless)
 #   make test-asan     the tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make windows       cross-compile velnix-cli.exe and the tests with MinGW-w64
 #   make test-windows  run the Windows build's tests under Wine
@@ -8,20 +9,27 @@
 CMAKE_ARGS ?=
 CONFIGURE = cmake -S . -G Ninja -DVELNIX_WERROR=ON $(CMAKE_ARGS)
 
-.PHONY: all build test test-asan windows test-windows bench clean
+.PHONY: all build run test test-asan windows test-windows bench clean
 
 all: build
 
 build:
-	tools/install-deps core
+	tools/install-deps core gui
 	$(CONFIGURE) -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "No display here: start the window under Xvfb (xvfb-run -a build/bin/velnix) or use build/bin/velnix-cli."; \
+	else \
+		build/bin/velnix; \
+	fi
 
 test: build
 	ctest --test-dir build --output-on-failure
 
 test-asan:
-	tools/install-deps core
+	tools/install-deps core gui
 	$(CONFIGURE) -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELNIX_SANITIZE=ON
 	cmake --build build-asan
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -30,18 +38,20 @@ test-asan:
 windows:
 	tools/install-deps core windows
 	$(CONFIGURE) -B build-windows -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELNIX_BUILD_GUI=OFF
 	cmake --build build-windows
 
 test-windows: windows
 	ctest --test-dir build-windows --output-on-failure
 
 bench:
-	tools/install-deps core bench
+	tools/install-deps core gui bench
 	$(CONFIGURE) -B build-release -DCMAKE_BUILD_TYPE=Release -DVELNIX_BUILD_BENCH=ON
 	cmake --build build-release
 	build-release/bin/velnix_bench
 	tools/bench-cli build-release/bin/velnix-cli
+	QT_QPA_PLATFORM=offscreen build-release/bin/velnix_window_bench
+	tools/bench-start build-release/bin/velnix_start_bench
 
 clean:
 	rm -rf build build-asan build-windows build-release

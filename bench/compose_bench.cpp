@@ -7,29 +7,14 @@
 
 #include "mapkey/compose.h"
 #include "mapkey/rename_file.h"
-#include "util/text.h"
+#include "sample_names.h"
 
 namespace velnix {
 namespace {
 
-// Names as a design office numbers them: three parts to one assembly and one drawing.
-std::pair<NameList, NameList> Pairs(std::int64_t count) {
-    static const char16_t* const kExtensions[] = {u".prt", u".asm", u".prt", u".drw", u".prt"};
-    NameList oldNames;
-    NameList newNames;
-    for (std::int64_t i = 0; i < count; ++i) {
-        std::u16string number = DecimalText(static_cast<std::size_t>(i));
-        number.insert(0, number.size() < 5 ? 5 - number.size() : 0, u'0');
-        const char16_t* extension = kExtensions[i % 5];
-        oldNames.push_back(u"teil" + number + u"_rev3" + extension);
-        newNames.push_back(u"bauteil" + number + u"_rev4" + extension);
-    }
-    return {std::move(oldNames), std::move(newNames)};
-}
-
 template <class Compose>
 void Run(benchmark::State& state, Compose compose) {
-    const auto [oldNames, newNames] = Pairs(state.range(0));
+    const auto [oldNames, newNames] = bench::SamplePairs(state.range(0));
     std::size_t size = 0;
     for (auto _ : state) {
         const Result<std::string> content = compose(oldNames, newNames);

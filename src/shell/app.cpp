@@ -1,0 +1,66 @@
+#include "shell/app.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/main_window.h"
+#include "shell/platform/desktop_platform.h"
+
+namespace velnix::shell {
+namespace {
+
+// Qt would abort with a long message of its own when there is no display to connect to.
+bool HasDisplay() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+#endif
+}
+
+// Ends the program once the main window has painted itself: the start-up benchmark.
+class QuitOnFirstPaint : public QObject {
+  public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int RunVelnix(int argc, char** argv, const RunOptions& options) {
+    if (!HasDisplay()) {
+        std::fputs(
+            "velnix: no display here. Start it under Xvfb (xvfb-run velnix) or use velnix-cli.\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velnix"));
+    QApplication::setApplicationVersion(QStringLiteral(VELNIX_VERSION));
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    DesktopPlatform platform;
+    MainWindow window(platform);
+    QuitOnFirstPaint quitOnFirstPaint;
+    if (options.quitWhenShown) {
+        window.installEventFilter(&quitOnFirstPaint);
+    }
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace velnix::shell

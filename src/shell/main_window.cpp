@@ -1,0 +1,249 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "mapkey/pair_check.h"
+#include "mapkey/rename_file.h"
+#include "names/rule.h"
+#include "shell/caption_fit.h"
+#include "shell/layout.h"
+#include "shell/list_panel.h"
+#include "shell/mapping_table.h"
+#include "shell/message_box.h"
+#include "shell/output_dir_panel.h"
+#include "shell/output_text.h"
+#include "shell/picture_button.h"
+#include "shell/platform/platform.h"
+#include "shell/qt_text.h"
+#include "shell/rule_frame.h"
+#include "shell/twips.h"
+#include "util/files.h"
+
+namespace velnix::shell {
+namespace {
+
+const QString kExpressionKey = QStringLiteral("txt_rename.Text");
+const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
+const QString kPathKey = QStringLiteral("txt_path.Text");
+
+#ifdef _WIN32
+const QString kDefaultPath = QStringLiteral("C:\\temp");
+#else
+const QString kDefaultPath = QStringLiteral("/tmp");
+#endif
+
+QPushButton* MakeButton(const QString& name, const QString& caption, bool bold, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (bold) {
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+    }
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform) : platform_(platform) {
+    setObjectName(QStringLiteral("frm_rename"));
+    setWindowTitle(QStringLiteral("Velnix"));
+    const Twips twips(*this);
+
+    label7_ = new QLabel(
+        QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" "
+                       "durchführen !"),
+        this);
+    label7_->setObjectName(QStringLiteral("Label7"));
+    label7_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255, 255, 0); }"));
+    QFont bold = label7_->font();
+    bold.setBold(true);
+    label7_->setFont(bold);
+    twips.place(label7_, 105, 45, 7260, 240);
+
+    cmdInfo_ = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), true, this);
+    twips.place(cmdInfo_, 7455, 45, 1275, 375);
+    connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::infoRequested);
+
+    rule_ = new RuleFrame(this);
+    rule_->place(twips);
+    connect(rule_, &RuleFrame::actionClicked, this, &MainWindow::cmd_action_Click);
+
+    table_ = new MappingTable(this, platform_);
+    table_->place(twips, 5715);
+    connect(table_, &MappingTable::statusMessage, this, &MainWindow::setStatus);
+
+    frame5_ = new OutputDirPanel(platform_, this);
+    frame5_->hide();
+    connect(frame5_, &OutputDirPanel::okClicked, this, &MainWindow::cmd_okfiles_Click);
+    connect(frame5_, &OutputDirPanel::quitClicked, this, &MainWindow::img_quit_Click);
+    connect(frame5_, &OutputDirPanel::statusMessage, this, &MainWindow::setStatus);
+
+    QStyle* style = this->style();
+    imgOpen_ = new PictureButton(QStringLiteral("imgOpen"),
+                                 style->standardIcon(QStyle::SP_ArrowRight), this);
+    imgClose_ = new PictureButton(QStringLiteral("imgclose"),
+                                  style->standardIcon(QStyle::SP_ArrowLeft), this);
+    twips.place(imgOpen_, 8925, 3015, 135, 1605);
+    twips.place(imgClose_, 8925, 3015, 135, 1605);
+    imgClose_->hide();
+    connect(imgOpen_, &PictureButton::clicked, this, &MainWindow::imgOpen_Click);
+    connect(imgClose_, &PictureButton::clicked, this, &MainWindow::imgclose_Click);
+
+    imgExit_ = new PictureButton(QStringLiteral("img_EXIT"),
+                                 style->standardIcon(QStyle::SP_DialogCloseButton), this);
+    twips.place(imgExit_, 7770, 6300, 1110, 1170);
+    connect(imgExit_, &PictureButton::clicked, this, &QWidget::close);
+
+    cmdMapkeyNow_ =
+        MakeButton(QStringLiteral("cmd_mapkeyNow"),
+                   QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), true, this);
+    twips.place(cmdMapkeyNow_, 210, 6525, 5355, 630);
+    connect(cmdMapkeyNow_, &QPushButton::clicked, this, &MainWindow::cmd_mapkeyNow_Click);
+
+    cmdOpenmFile_ = MakeButton(QStringLiteral("cmd_openmFile"),
+                               QStringLiteral("Mapkey-Datei öffnen"), false, this);
+    twips.place(cmdOpenmFile_, 5670, 6525, 1485, 600);
+    cmdOpenmFile_->hide();
+    connect(cmdOpenmFile_, &QPushButton::clicked, this, &MainWindow::openWrittenFile);
+
+    lblStatus_ = new QLabel(QStringLiteral("Status"), this);
+    lblStatus_->setObjectName(QStringLiteral("lbl_status"));
+    twips.place(lblStatus_, 210, 7245, 8730, 285);
+
+    txtOut_ = new OutputText(this);
+    twips.place(txtOut_, 9135, 180, 7320, 7350);
+    connect(txtOut_, &OutputText::doubleClicked, this, &MainWindow::openWrittenFile);
+
+    // The panels lie over the lists and the generated text waits under the output panel.
+    table_->panel()->raise();
+    frame5_->raise();
+
+    FitCaptions(this);
+    Form_Load();
+}
+
+void MainWindow::Form_Load() {
+    setMinimumHeight(Twips(*this).px(layout::kMinimumHeight - layout::kNonClientHeight));
+    setOuterSize(layout::kCollapsedWidth, layout::kStartHeight);
+    rule_->setExpression(platform_.readSetting(kExpressionKey, QStringLiteral("OldName123")));
+    rule_->setReplacement(platform_.readSetting(kReplacementKey, QStringLiteral("NewName123")));
+    frame5_->setPathText(platform_.readSetting(kPathKey, kDefaultPath));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    platform_.writeSetting(kExpressionKey, rule_->expression());
+    platform_.writeSetting(kReplacementKey, rule_->replacement());
+    platform_.writeSetting(kPathKey, frame5_->pathText());
+    // Every other window of the program closes with the main window.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    event->accept();
+}
+
+void MainWindow::setOuterSize(int widthTwips, int heightTwips) {
+    const Twips twips(*this);
+    resize(twips.px(widthTwips - layout::kNonClientWidth),
+           twips.px(heightTwips - layout::kNonClientHeight));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::Form_Resize() {
+    if (isMinimized()) {
+        return;
+    }
+    const Twips twips(*this);
+    const layout::HeightLayout l =
+        layout::LayoutForHeight(twips.fromPx(height()) + layout::kNonClientHeight);
+    txtOut_->resize(txtOut_->width(), twips.px(l.outputHeight));
+    imgExit_->move(imgExit_->x(), twips.px(l.exitTop));
+    cmdMapkeyNow_->move(cmdMapkeyNow_->x(), twips.px(l.generateTop));
+    cmdOpenmFile_->move(cmdOpenmFile_->x(), cmdMapkeyNow_->y());
+    table_->place(twips, l.listHeight);
+    lblStatus_->move(lblStatus_->x(), twips.px(l.statusTop));
+}
+
+void MainWindow::imgOpen_Click() {
+    setOuterSize(layout::kExpandedWidth, Twips(*this).fromPx(height()) + layout::kNonClientHeight);
+    imgOpen_->hide();
+    imgClose_->show();
+}
+
+void MainWindow::imgclose_Click() {
+    setOuterSize(layout::kCollapsedWidth, Twips(*this).fromPx(height()) + layout::kNonClientHeight);
+    imgOpen_->show();
+    imgClose_->hide();
+}
+
+void MainWindow::cmd_action_Click() {
+    table_->setNames(ListId::New, ApplyRule(table_->names(ListId::Old), ToU16(rule_->expression()),
+                                            ToU16(rule_->replacement())));
+}
+
+void MainWindow::cmd_mapkeyNow_Click() {
+    platform_.writeSetting(kExpressionKey, rule_->expression());
+    const NameList oldNames = clean(table_->names(ListId::Old));
+    table_->setNames(ListId::Old, oldNames);
+    cmdOpenmFile_->hide();
+    const NameList newNames = table_->names(ListId::New);
+
+    if (const auto problem = CheckPairs(oldNames, newNames)) {
+        if (problem->showInWindow) {
+            ShowMessage(this, ToQString(problem->message));
+        }
+        txtOut_->clearContent();
+        return;
+    }
+    txtOut_->showMapkeys(oldNames, newNames);
+
+    const Twips twips(*this);
+    frame5_->move(twips.px(400), twips.px(1000));
+    frame5_->show();
+    frame5_->bringFieldAndListIntoLine();
+    cmdOpenmFile_->show();
+}
+
+void MainWindow::cmd_okfiles_Click() {
+    frame5_->hide();
+    frame5_->setPathText(frame5_->listedDirectory());
+    table_->panel()->hide();
+    fileout();
+}
+
+void MainWindow::fileout() {
+    const Result<std::string> content = RenameProContent(txtOut_->content());
+    if (!content.ok()) {
+        setStatus(ToQString(content.error));
+        return;
+    }
+    setStatus(ToQString(WriteRenamePro(ToU16(frame5_->pathText()), *content.value).message));
+}
+
+void MainWindow::img_quit_Click() {
+    frame5_->hide();
+    txtOut_->clearContent();
+}
+
+void MainWindow::openWrittenFile() {
+    const std::u16string file = RenameProPath(ToU16(frame5_->listedDirectory()));
+    if (FileExists(file)) {
+        platform_.openWithShell(this, ToQString(file));
+    }
+}
+
+void MainWindow::setStatus(const QString& text) {
+    lblStatus_->setText(text);
+}
+
+}  // namespace velnix::shell

@@ -1,0 +1,62 @@
+// The main window "frm_rename": wires the name lists, the rule, the output text and the
+// output-directory panel together and runs the generate command.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace velnix::shell {
+
+class MappingTable;
+class OutputDirPanel;
+class OutputText;
+class PictureButton;
+class Platform;
+class RuleFrame;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MainWindow(Platform& platform);
+
+    MappingTable& mappingTable() const { return *table_; }
+
+  signals:
+    void infoRequested();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void Form_Resize();
+    void cmd_mapkeyNow_Click();
+    void cmd_action_Click();
+    void cmd_okfiles_Click();
+    void img_quit_Click();
+    void openWrittenFile();
+    void imgOpen_Click();
+    void imgclose_Click();
+    void fileout();
+    void setStatus(const QString& text);
+    void setOuterSize(int widthTwips, int heightTwips);
+
+    Platform& platform_;
+    QLabel* label7_;
+    QPushButton* cmdInfo_;
+    MappingTable* table_;
+    RuleFrame* rule_;
+    OutputDirPanel* frame5_;
+    PictureButton* imgOpen_;
+    PictureButton* imgClose_;
+    PictureButton* imgExit_;
+    QPushButton* cmdMapkeyNow_;
+    QPushButton* cmdOpenmFile_;
+    QLabel* lblStatus_;
+    OutputText* txtOut_;
+};
+
+}  // namespace velnix::shell

@@ -1,0 +1,214 @@
+#include "shell/mapping_table.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <optional>
+
+#include "names/editing.h"
+#include "names/list_file.h"
+#include "shell/list_panel.h"
+#include "shell/platform/platform.h"
+#include "shell/qt_text.h"
+#include "shell/twips.h"
+
+namespace velnix::shell {
+namespace {
+
+// Filling a list is one change for the user, not one per entry: no repaint per item and no
+// selection signals that would look like clicks.
+class QuietFill {
+  public:
+    explicit QuietFill(QListWidget& list) : list_(list), blocker_(&list) {
+        list_.setUpdatesEnabled(false);
+    }
+    ~QuietFill() { list_.setUpdatesEnabled(true); }
+    QuietFill(const QuietFill&) = delete;
+    QuietFill& operator=(const QuietFill&) = delete;
+
+  private:
+    QListWidget& list_;
+    QSignalBlocker blocker_;
+};
+
+QListWidget* MakeList(const QString& name, QWidget* window) {
+    auto* list = new QListWidget(window);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    // Lets the view lay out tens of thousands of entries without measuring each one.
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+// The marked entry is the selected one; the current row alone (after focus, or after the
+// user unmarked it with Ctrl) marks nothing.
+std::optional<std::size_t> MarkedRow(const QListWidget& list) {
+    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(selected.first().row());
+}
+
+}  // namespace
+
+MappingTable::MappingTable(QWidget* window, Platform& platform)
+    : QObject(window), platform_(platform) {
+    option1_ = new QRadioButton(ToQString(ListCaption(ListId::Old)), window);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option2_ = new QRadioButton(ToQString(ListCaption(ListId::New)), window);
+    option2_->setObjectName(QStringLiteral("Option2"));
+    // Other option buttons of the window must not take part in this choice.
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    group->addButton(option1_);
+    group->addButton(option2_);
+    option1_->setChecked(true);
+
+    oldList_ = MakeList(QStringLiteral("list_OldName"), window);
+    newList_ = MakeList(QStringLiteral("list_NewName"), window);
+    for (const ListId id : {ListId::Old, ListId::New}) {
+        QListWidget* control = list(id);
+        control->viewport()->installEventFilter(this);
+        connect(control, &QListWidget::itemSelectionChanged, this, [this, id] { list_Click(id); });
+    }
+
+    panel_ = new ListPanel(window);
+    connect(panel_, &ListPanel::pasteClicked, this, &MappingTable::paste_Click);
+    connect(panel_, &ListPanel::deleteMarkedClicked, this, &MappingTable::cmd_del_Click);
+    connect(panel_, &ListPanel::addClicked, this, &MappingTable::cmd_hinzu_Click);
+    connect(panel_, &ListPanel::clearClicked, this, &MappingTable::clear_Click);
+    connect(panel_, &ListPanel::saveClicked, this, &MappingTable::save_Click);
+    connect(panel_, &ListPanel::openClicked, this, &MappingTable::open_Click);
+    connect(panel_, &ListPanel::closeClicked, panel_, &QWidget::hide);
+}
+
+void MappingTable::place(const Twips& twips, int listHeightTwips) {
+    twips.place(option1_, 105, 405, 1380, 195);
+    twips.place(option2_, 3045, 405, 1380, 195);
+    twips.place(oldList_, 105, 630, 2700, listHeightTwips);
+    twips.place(newList_, 2940, 630, 2700, listHeightTwips);
+    twips.place(panel_, 1785, 1305, 2460, 3585);
+}
+
+NameList MappingTable::names(ListId list) const {
+    return NamesOf(*this->list(list));
+}
+
+void MappingTable::setNames(ListId list, const NameList& names) {
+    QListWidget& control = *this->list(list);
+    const QuietFill quiet(control);
+    SetNames(control, names);
+}
+
+ListId MappingTable::activeList() const {
+    return option2_->isChecked() ? ListId::New : ListId::Old;
+}
+
+QListWidget* MappingTable::list(ListId list) const {
+    return list == ListId::Old ? oldList_ : newList_;
+}
+
+bool MappingTable::eventFilter(QObject* watched, QEvent* event) {
+    ListId id;
+    if (watched == oldList_->viewport()) {
+        id = ListId::Old;
+    } else if (watched == newList_->viewport()) {
+        id = ListId::New;
+    } else {
+        return QObject::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+            list_MouseDown(id, button);
+            // Only the left button may move the mark; the view would select with any button.
+            return button != Qt::LeftButton;
+        }
+        case QEvent::MouseButtonRelease:
+            return static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton;
+        case QEvent::ContextMenu:
+            // The list panel is this list's context menu.
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MappingTable::list_MouseDown(ListId list, Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        panel_->show();
+        activate(list);
+    } else if (button == Qt::LeftButton) {
+        panel_->hide();
+        activate(list);
+    }
+}
+
+void MappingTable::list_Click(ListId list) {
+    activate(list);
+    panel_->hide();
+}
+
+void MappingTable::cmd_hinzu_Click() {
+    QListWidget& control = *list(activeList());
+    const QuietFill quiet(control);
+    control.addItem(panel_->entryText());
+}
+
+void MappingTable::cmd_del_Click() {
+    const ListId id = activeList();
+    setNames(id, DeleteMarked(names(id), MarkedRow(*list(id))));
+    panel_->hide();
+}
+
+void MappingTable::clear_Click() {
+    setNames(activeList(), {});
+    panel_->hide();
+}
+
+void MappingTable::open_Click() {
+    const ListId id = activeList();
+    Result<NameList> read = ReadListFile(ListFilePath(ToU16(platform_.programDirectory()), id));
+    if (read.ok()) {
+        setNames(id, *read.value);
+    } else {
+        emit statusMessage(ToQString(read.error));
+    }
+    panel_->hide();
+}
+
+void MappingTable::save_Click() {
+    const ListId id = activeList();
+    const Status written =
+        WriteListFile(ListFilePath(ToU16(platform_.programDirectory()), id), names(id));
+    if (!written.ok) {
+        emit statusMessage(ToQString(written.message));
+    }
+    panel_->hide();
+}
+
+void MappingTable::paste_Click() {
+    QStringList texts;
+    for (const auto& name : SplitPastedText(ToU16(platform_.clipboardText()))) {
+        texts.push_back(ToQString(name));
+    }
+    QListWidget& control = *list(activeList());
+    {
+        const QuietFill quiet(control);
+        control.addItems(texts);
+    }
+    panel_->hide();
+}
+
+void MappingTable::activate(ListId list) {
+    (list == ListId::Old ? option1_ : option2_)->setChecked(true);
+}
+
+}  // namespace velnix::shell

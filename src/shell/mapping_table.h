@@ -1,0 +1,62 @@
+// The mapping table: the two name lists with their option buttons, and the list commands of
+// the list panel (add, delete marked, clear, open, save, paste).
+#pragma once
+
+#include <QObject>
+
+#include "names/name_list.h"
+
+class QListWidget;
+class QRadioButton;
+class QWidget;
+
+namespace velnix::shell {
+
+class ListPanel;
+class Platform;
+class Twips;
+
+class MappingTable : public QObject {
+    Q_OBJECT
+  public:
+    // Creates Option1, Option2, list_OldName, list_NewName and the list panel as children
+    // of the window.
+    MappingTable(QWidget* window, Platform& platform);
+
+    // Designed positions; the lists get the height that the resize rule gives.
+    void place(const Twips& twips, int listHeightTwips);
+
+    NameList names(ListId list) const;
+    void setNames(ListId list, const NameList& names);
+    ListId activeList() const;
+
+    ListPanel* panel() const { return panel_; }
+    QListWidget* list(ListId list) const;
+
+  signals:
+    // A failure of a list command, for the status line.
+    void statusMessage(const QString& text);
+
+  private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    void list_MouseDown(ListId list, Qt::MouseButton button);
+    void list_Click(ListId list);
+    void cmd_hinzu_Click();
+    void cmd_del_Click();
+    void clear_Click();
+    void open_Click();
+    void save_Click();
+    void paste_Click();
+
+    void activate(ListId list);
+
+    Platform& platform_;
+    QRadioButton* option1_;
+    QRadioButton* option2_;
+    QListWidget* oldList_;
+    QListWidget* newList_;
+    ListPanel* panel_;
+};
+
+}  // namespace velnix::shell

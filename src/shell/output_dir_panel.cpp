@@ -1,0 +1,174 @@
+#include "shell/output_dir_panel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "shell/directory_list.h"
+#include "shell/picture_button.h"
+#include "shell/platform/platform.h"
+#include "shell/qt_text.h"
+#include "shell/twips.h"
+#include "util/files.h"
+
+namespace velnix::shell {
+
+namespace {
+
+#ifdef _WIN32
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
+bool Exists(const QString& directory) {
+    return DirExists(ToU16(directory));
+}
+
+// True when the path lies on the drive with this root ("C:\" holds "C:\temp" and "C:").
+bool OnDrive(const QString& path, const QString& root) {
+    QString bare = root;
+    while (bare.endsWith(QLatin1Char('/')) || bare.endsWith(QLatin1Char('\\'))) {
+        bare.chop(1);
+    }
+    if (path.compare(bare, kPathCase) == 0 || path.compare(root, kPathCase) == 0) {
+        return true;
+    }
+    if (!path.startsWith(bare, kPathCase) || path.size() <= bare.size()) {
+        return false;
+    }
+    const QChar next = path.at(bare.size());
+    return next == QLatin1Char('/') || next == QLatin1Char('\\');
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, const QColor& color, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
+    : QFrame(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Frame5"));
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(palette);
+
+    auto* caption =
+        MakeLabel(QStringLiteral("Frame5_caption"), QStringLiteral("Dateiliste"), Qt::white, this);
+    txtPath_ = new QLineEdit(this);
+    txtPath_->setObjectName(QStringLiteral("txt_path"));
+    drive1_ = new QComboBox(this);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    for (const Drive& drive : platform_.drives()) {
+        drive1_->addItem(drive.label, drive.root);
+    }
+    dir1_ = new DirectoryList(this);
+    label8_ = MakeLabel(
+        QStringLiteral("Label8"),
+        QStringLiteral("Bitte wählen Sie nun bitte das Ausgabeverzeichnis für Datei rename.pro"),
+        Qt::yellow, this);
+    label8_->setWordWrap(true);
+    okFiles_ = new QPushButton(QStringLiteral("OK"), this);
+    okFiles_->setObjectName(QStringLiteral("cmd_okfiles"));
+    QFont bold = okFiles_->font();
+    bold.setBold(true);
+    okFiles_->setFont(bold);
+    quit_ = new PictureButton(QStringLiteral("img_quit"),
+                              style()->standardIcon(QStyle::SP_DialogCloseButton), this);
+
+    const Twips twips(*parent);
+    twips.place(this, 420, 1035, 5895, 3015);
+    twips.place(caption, 120, 0, 2655, 240);
+    twips.place(txtPath_, 120, 240, 5535, 285);
+    twips.place(drive1_, 120, 600, 2655, 315);
+    twips.place(dir1_, 120, 960, 2655, 1890);
+    twips.place(label8_, 3360, 900, 1815, 750);
+    twips.place(okFiles_, 3390, 2205, 1785, 645);
+    twips.place(quit_, 5250, 2340, 480, 480);
+
+    connect(drive1_, &QComboBox::currentIndexChanged, this, &OutputDirPanel::Drive1_Change);
+    connect(dir1_, &DirectoryList::pathChanged, this, &OutputDirPanel::Dir1_Change);
+    connect(txtPath_, &QLineEdit::textChanged, this, &OutputDirPanel::txt_path_Change);
+    connect(okFiles_, &QPushButton::clicked, this, &OutputDirPanel::okClicked);
+    connect(quit_, &PictureButton::clicked, this, &OutputDirPanel::quitClicked);
+    Dir1_Change();
+}
+
+QString OutputDirPanel::pathText() const {
+    return txtPath_->text();
+}
+
+void OutputDirPanel::setPathText(const QString& text) {
+    txtPath_->setText(text);
+}
+
+QString OutputDirPanel::listedDirectory() const {
+    return dir1_->path();
+}
+
+void OutputDirPanel::bringFieldAndListIntoLine() {
+    if (Exists(txtPath_->text())) {
+        dir1_->setPath(txtPath_->text());
+    } else {
+        setPathText(dir1_->path());
+    }
+}
+
+void OutputDirPanel::Drive1_Change(int index) {
+    const QString root = drive1_->itemData(index).toString();
+    if (!Exists(root)) {
+        selectDriveOf(dir1_->path());
+        emit statusMessage(QStringLiteral("Laufwerk nicht verfügbar !"));
+        return;
+    }
+    const QString last = lastDirectory_.value(root);
+    dir1_->setPath(!last.isEmpty() && Exists(last) ? last : root);
+}
+
+void OutputDirPanel::Dir1_Change() {
+    const QString path = dir1_->path();
+    if (txtPath_->text() != path) {
+        txtPath_->setText(path);
+    }
+    selectDriveOf(path);
+    const int drive = drive1_->currentIndex();
+    if (drive >= 0 && OnDrive(path, drive1_->itemData(drive).toString())) {
+        lastDirectory_.insert(drive1_->itemData(drive).toString(), path);
+    }
+}
+
+void OutputDirPanel::txt_path_Change() {
+    if (Exists(txtPath_->text())) {
+        dir1_->setPath(txtPath_->text());
+    }
+}
+
+void OutputDirPanel::selectDriveOf(const QString& path) {
+    // Drives can nest (a mount below "/"), so the longest matching root wins.
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < drive1_->count(); ++i) {
+        const QString root = drive1_->itemData(i).toString();
+        if (OnDrive(path, root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    if (best >= 0) {
+        const QSignalBlocker blocker(drive1_);
+        drive1_->setCurrentIndex(best);
+    }
+}
+
+}  // namespace velnix::shell

@@ -1,0 +1,59 @@
+// The output-directory panel "Frame5" ("Dateiliste"): drive list, directory list and the
+// directory field txt_path kept in step, the OK button and the close picture.
+#pragma once
+
+#include <QFrame>
+#include <QHash>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velnix::shell {
+
+class DirectoryList;
+class PictureButton;
+class Platform;
+
+class OutputDirPanel : public QFrame {
+    Q_OBJECT
+  public:
+    OutputDirPanel(Platform& platform, QWidget* parent);
+
+    // The text of txt_path; setting it runs the field's change rule.
+    QString pathText() const;
+    void setPathText(const QString& text);
+
+    // The directory shown in the directory list.
+    QString listedDirectory() const;
+
+    // When the panel opens: the list moves to the field's directory if it exists, otherwise
+    // the field takes the list's directory.
+    void bringFieldAndListIntoLine();
+
+    DirectoryList* directoryList() const { return dir1_; }
+    QComboBox* driveList() const { return drive1_; }
+
+  signals:
+    void okClicked();
+    void quitClicked();
+    void statusMessage(const QString& text);
+
+  private:
+    void Drive1_Change(int index);
+    void Dir1_Change();
+    void txt_path_Change();
+    void selectDriveOf(const QString& path);
+
+    Platform& platform_;
+    QLineEdit* txtPath_;
+    QComboBox* drive1_;
+    DirectoryList* dir1_;
+    QLabel* label8_;
+    QPushButton* okFiles_;
+    PictureButton* quit_;
+    QHash<QString, QString> lastDirectory_;  // per drive root, the directory last shown
+};
+
+}  // namespace velnix::shell

@@ -1,0 +1,81 @@
+#include "shell/output_text.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontDatabase>
+
+#include "mapkey/compose.h"
+#include "util/unicode.h"
+
+namespace velnix::shell {
+namespace {
+
+const QColor kOrange(255, 128, 0);
+
+std::vector<std::string> Utf8Names(const NameList& names) {
+    std::vector<std::string> bytes;
+    bytes.reserve(names.size());
+    for (const auto& name : names) {
+        bytes.push_back(Utf16ToUtf8(name));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
+    setObjectName(QStringLiteral("txt_OUT"));
+    setUtf8(true);
+    setEolMode(QsciScintilla::EolWindows);
+    setEolVisibility(false);
+    setWrapMode(QsciScintilla::WrapNone);
+    setMarginWidth(1, 0);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    setFont(font);
+    setPaper(Qt::black);
+    setColor(kOrange);
+    setCaretForegroundColor(kOrange);
+    setSelectionBackgroundColor(QColor(90, 90, 90));
+    setSelectionForegroundColor(Qt::white);
+    SendScintilla(SCI_STYLESETBACK, STYLE_DEFAULT, QColor(Qt::black));
+    SendScintilla(SCI_STYLESETFORE, STYLE_DEFAULT, kOrange);
+    SendScintilla(SCI_STYLECLEARALL);
+    // A horizontal scroll range that covers the long mapkey lines from the start.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1200);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
+    connect(this, &QsciScintillaBase::SCN_DOUBLECLICK, this,
+            [this](int, int, int) { emit doubleClicked(); });
+}
+
+void OutputText::showMapkeys(const NameList& oldNames, const NameList& newNames) {
+    setBytes(ComposeMapkeyBytes(Utf8Names(oldNames), Utf8Names(newNames), AssemblyPairs(oldNames)));
+}
+
+void OutputText::setBytes(const std::string& utf8) {
+    // The undo record would keep a second copy of a text of up to 100 MB.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_SETTEXT, 0UL, utf8.c_str());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+}
+
+std::u16string OutputText::content() const {
+    auto* self = const_cast<OutputText*>(this);
+    const auto length = static_cast<std::size_t>(self->SendScintilla(SCI_GETLENGTH));
+    std::string bytes(length + 1, '\0');
+    self->SendScintilla(SCI_GETTEXT, static_cast<unsigned long>(length + 1), bytes.data());
+    bytes.resize(length);
+    return Utf8ToUtf16(bytes);
+}
+
+void OutputText::clearContent() {
+    setBytes(std::string());
+}
+
+bool OutputText::isEmptyContent() const {
+    return const_cast<OutputText*>(this)->SendScintilla(SCI_GETLENGTH) == 0;
+}
+
+}  // namespace velnix::shell

@@ -1,0 +1,34 @@
+// The output text "txt_OUT": the generated mapkeys, editable before they are written, shown
+// orange on black. Line ends stay as written (CR LF).
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <string>
+
+#include "names/name_list.h"
+
+namespace velnix::shell {
+
+class OutputText : public QsciScintilla {
+    Q_OBJECT
+  public:
+    explicit OutputText(QWidget* parent);
+
+    // Composes the mapkeys of the lists straight into the editor (checked lists of equal
+    // length). Large lists take one pass: no intermediate copies, no undo record.
+    void showMapkeys(const NameList& oldNames, const NameList& newNames);
+
+    // The whole text as the user left it.
+    std::u16string content() const;
+    void clearContent();
+    bool isEmptyContent() const;
+
+  signals:
+    void doubleClicked();
+
+  private:
+    void setBytes(const std::string& utf8);
+};
+
+}  // namespace velnix::shell

@@ -1,0 +1,26 @@
+// The real desktop: QSettings (the registry on Windows), the shell, the clipboard.
+#pragma once
+
+#include <QSettings>
+
+#include "shell/platform/platform.h"
+
+namespace velnix::shell {
+
+class DesktopPlatform : public Platform {
+  public:
+    DesktopPlatform();
+
+    QString readSetting(const QString& key, const QString& fallback) override;
+    void writeSetting(const QString& key, const QString& value) override;
+    void openWithShell(QWidget* owner, const QString& path) override;
+    bool shellExecute(const QString& target, const QString& operation) override;
+    QString programDirectory() const override;
+    QList<Drive> drives() const override;
+    QString clipboardText() const override;
+
+  private:
+    QSettings settings_;
+};
+
+}  // namespace velnix::shell
