@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "shell/main_window.h"
+#include "shell/pictures.h"
 #include "shell/platform/desktop_platform.h"
 
 namespace velnix::shell {
@@ -49,6 +50,9 @@ int RunVelnix(int argc, char** argv, const RunOptions& options) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velnix"));
     QApplication::setApplicationVersion(QStringLiteral(VELNIX_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnix"));
+    QApplication::setWindowIcon(pictures::ProgramIcon());
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <algorithm>
 
 #include "shell/picture_button.h"
+#include "shell/pictures.h"
 #include "shell/twips.h"
 
 namespace velnix::shell {
@@ -61,14 +61,11 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
 
     clear_ = MakeButton(QStringLiteral("clear"), QStringLiteral("Liste löschen"), this);
     twips.place(clear_, 105, 2475, 2220, 285);
-    QStyle* style = this->style();
-    save_ = new PictureButton(QStringLiteral("save"),
-                              style->standardIcon(QStyle::SP_DialogSaveButton), this);
+    save_ = new PictureButton(QStringLiteral("save"), pictures::kSave, this);
     twips.place(save_, 420, 2970, 510, 495);
     open_ = MakeButton(QStringLiteral("open"), QStringLiteral("Liste öffnen"), this);
     twips.place(open_, 1155, 2970, 960, 495);
-    close_ = new PictureButton(QStringLiteral("Image_EXIT"),
-                               style->standardIcon(QStyle::SP_DialogCloseButton), this);
+    close_ = new PictureButton(QStringLiteral("Image_EXIT"), pictures::kExit, this);
     twips.place(close_, 1890, 45, 480, 480);
 
     connect(paste_, &QPushButton::clicked, this, &ListPanel::pasteClicked);

@@ -4,12 +4,12 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "mapkey/pair_check.h"
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
 #include "shell/caption_fit.h"
+#include "shell/info_window.h"
 #include "shell/layout.h"
 #include "shell/list_panel.h"
 #include "shell/mapping_table.h"
@@ -17,6 +17,7 @@
 #include "shell/output_dir_panel.h"
 #include "shell/output_text.h"
 #include "shell/picture_button.h"
+#include "shell/pictures.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/rule_frame.h"
@@ -67,7 +68,7 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
 
     cmdInfo_ = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), true, this);
     twips.place(cmdInfo_, 7455, 45, 1275, 375);
-    connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::infoRequested);
+    connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::cmd_info_Click);
 
     rule_ = new RuleFrame(this);
     rule_->place(twips);
@@ -83,19 +84,15 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     connect(frame5_, &OutputDirPanel::quitClicked, this, &MainWindow::img_quit_Click);
     connect(frame5_, &OutputDirPanel::statusMessage, this, &MainWindow::setStatus);
 
-    QStyle* style = this->style();
-    imgOpen_ = new PictureButton(QStringLiteral("imgOpen"),
-                                 style->standardIcon(QStyle::SP_ArrowRight), this);
-    imgClose_ = new PictureButton(QStringLiteral("imgclose"),
-                                  style->standardIcon(QStyle::SP_ArrowLeft), this);
+    imgOpen_ = new PictureButton(QStringLiteral("imgOpen"), pictures::kExpand, this);
+    imgClose_ = new PictureButton(QStringLiteral("imgclose"), pictures::kCollapse, this);
     twips.place(imgOpen_, 8925, 3015, 135, 1605);
     twips.place(imgClose_, 8925, 3015, 135, 1605);
     imgClose_->hide();
     connect(imgOpen_, &PictureButton::clicked, this, &MainWindow::imgOpen_Click);
     connect(imgClose_, &PictureButton::clicked, this, &MainWindow::imgclose_Click);
 
-    imgExit_ = new PictureButton(QStringLiteral("img_EXIT"),
-                                 style->standardIcon(QStyle::SP_DialogCloseButton), this);
+    imgExit_ = new PictureButton(QStringLiteral("img_EXIT"), pictures::kExit, this);
     twips.place(imgExit_, 7770, 6300, 1110, 1170);
     connect(imgExit_, &PictureButton::clicked, this, &QWidget::close);
 
@@ -212,6 +209,16 @@ void MainWindow::cmd_mapkeyNow_Click() {
     frame5_->show();
     frame5_->bringFieldAndListIntoLine();
     cmdOpenmFile_->show();
+}
+
+void MainWindow::cmd_info_Click() {
+    if (info_ != nullptr) {
+        info_->raise();
+        info_->activateWindow();
+        return;
+    }
+    info_ = new InfoWindow(platform_, this);
+    info_->openBeside(*this);
 }
 
 void MainWindow::cmd_okfiles_Click() {

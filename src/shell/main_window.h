@@ -2,6 +2,7 @@
 // output-directory panel together and runs the generate command.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -9,6 +10,7 @@ class QPushButton;
 
 namespace velnix::shell {
 
+class InfoWindow;
 class MappingTable;
 class OutputDirPanel;
 class OutputText;
@@ -23,9 +25,6 @@ class MainWindow : public QWidget {
 
     MappingTable& mappingTable() const { return *table_; }
 
-  signals:
-    void infoRequested();
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -34,6 +33,7 @@ class MainWindow : public QWidget {
     void Form_Load();
     void Form_Resize();
     void cmd_mapkeyNow_Click();
+    void cmd_info_Click();
     void cmd_action_Click();
     void cmd_okfiles_Click();
     void img_quit_Click();
@@ -57,6 +57,7 @@ class MainWindow : public QWidget {
     QPushButton* cmdOpenmFile_;
     QLabel* lblStatus_;
     OutputText* txtOut_;
+    QPointer<InfoWindow> info_;
 };
 
 }  // namespace velnix::shell

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include "shell/directory_list.h"
 #include "shell/picture_button.h"
+#include "shell/pictures.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/twips.h"
@@ -84,8 +84,7 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     QFont bold = okFiles_->font();
     bold.setBold(true);
     okFiles_->setFont(bold);
-    quit_ = new PictureButton(QStringLiteral("img_quit"),
-                              style()->standardIcon(QStyle::SP_DialogCloseButton), this);
+    quit_ = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
     twips.place(this, 420, 1035, 5895, 3015);

@@ -2,24 +2,38 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
+
+#include "shell/pictures.h"
 
 namespace velnix::shell {
 
-PictureButton::PictureButton(const QString& objectName, const QIcon& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture) {
+PictureButton::PictureButton(const QString& objectName, const QString& svgPath, QWidget* parent)
+    : QWidget(parent), picture_(new QSvgRenderer(this)) {
     setObjectName(objectName);
-    setCursor(Qt::PointingHandCursor);
+    // The pointer first: asking for it also registers the pictures the button is about to load.
+    setCursor(pictures::PointerCursor());
     setMouseTracking(true);
+    setPicture(svgPath);
 }
 
-void PictureButton::setPicture(const QIcon& picture) {
-    picture_ = picture;
+void PictureButton::setPicture(const QString& svgPath) {
+    picture_->load(svgPath);
     update();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
+    if (!picture_->isValid()) {
+        return;
+    }
+    // Drawn as vectors on every paint, so the picture stays sharp at any scale.
+    const QSizeF size =
+        picture_->viewBoxF().size().scaled(QSizeF(this->size()), Qt::KeepAspectRatio);
+    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2),
+                        size);
     QPainter painter(this);
-    picture_.paint(&painter, rect(), Qt::AlignCenter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    picture_->render(&painter, target);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {

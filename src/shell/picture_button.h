@@ -2,17 +2,19 @@
 // over it, and reports clicks and hovering.
 #pragma once
 
-#include <QIcon>
 #include <QWidget>
+
+class QSvgRenderer;
 
 namespace velnix::shell {
 
 class PictureButton : public QWidget {
     Q_OBJECT
   public:
-    PictureButton(const QString& objectName, const QIcon& picture, QWidget* parent);
+    // svgPath names one of the pictures in pictures.h.
+    PictureButton(const QString& objectName, const QString& svgPath, QWidget* parent);
 
-    void setPicture(const QIcon& picture);
+    void setPicture(const QString& svgPath);
 
   signals:
     void clicked();
@@ -25,7 +27,7 @@ class PictureButton : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    QIcon picture_;
+    QSvgRenderer* picture_;
     bool pressed_ = false;
 };
 
