@@ -5,11 +5,12 @@
 #   make windows       cross-compile velnix-cli.exe and the tests with MinGW-w64
 #   make test-windows  run the Windows build's tests under Wine
 #   make bench         benchmarks (release build)
+#   make package       dist/: the .deb (window and command line) and the Windows zip of velnix-cli
 
 CMAKE_ARGS ?=
 CONFIGURE = cmake -S . -G Ninja -DVELNIX_WERROR=ON $(CMAKE_ARGS)
 
-.PHONY: all build run test test-asan windows test-windows bench clean
+.PHONY: all build run test test-asan windows test-windows bench package clean
 
 all: build
 
@@ -53,5 +54,17 @@ bench:
 	QT_QPA_PLATFORM=offscreen build-release/bin/velnix_window_bench
 	tools/bench-start build-release/bin/velnix_start_bench
 
+package: windows
+	tools/install-deps core gui package
+	desktop-file-validate packaging/linux/velnix.desktop
+	rm -rf dist
+	$(CONFIGURE) -B build-package -DCMAKE_BUILD_TYPE=Release -DVELNIX_BUILD_TESTS=OFF \
+		-DVELNIX_PACKAGE_DIR=$(CURDIR)/dist
+	cmake --build build-package
+	cd build-package && cpack
+	cmake -S . -B build-windows -DVELNIX_PACKAGE_DIR=$(CURDIR)/dist
+	cmake --build build-windows --target velnix_windows_zip
+	@ls -l dist
+
 clean:
-	rm -rf build build-asan build-windows build-release
+	rm -rf build build-asan build-windows build-release build-package dist

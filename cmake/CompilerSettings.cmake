@@ -1,9 +1,16 @@
 # Warnings, sanitizers and static linking shared by every target of the project.
 
 add_library(velnix_warnings INTERFACE)
-target_compile_options(velnix_warnings INTERFACE -Wall -Wextra -Wpedantic)
-if(VELNIX_WERROR)
-    target_compile_options(velnix_warnings INTERFACE -Werror)
+if(MSVC)
+    target_compile_options(velnix_warnings INTERFACE /W4 /utf-8)
+    if(VELNIX_WERROR)
+        target_compile_options(velnix_warnings INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(velnix_warnings INTERFACE -Wall -Wextra -Wpedantic)
+    if(VELNIX_WERROR)
+        target_compile_options(velnix_warnings INTERFACE -Werror)
+    endif()
 endif()
 
 if(VELNIX_SANITIZE)
