@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -79,6 +80,21 @@ class InfoWindowTest : public QObject {
         QVERIFY(std::abs(info->width() - twips.px(info::AnimationEndWidth())) <= 1);
         QCOMPARE(info->frameGeometry().top(), main_->frameGeometry().top());
         QCOMPARE(openInfo(), info);  // a second click only brings it forward
+    }
+
+    void descriptionKeepsItsLines() {
+        QWidget* info = openInfo();
+        const QStringList lines =
+            info->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText().split('\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.first(),
+                 QStringLiteral("Erzeugung eines Mapkeys für Pro/ENGINEER zur Umbenennung von "));
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(lines[i].endsWith(' '));
+        }
+        QVERIFY(info->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("GPL-3.0-or-later")));
     }
 
     void closePictureFollowsThePointer() {
