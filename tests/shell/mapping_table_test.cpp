@@ -103,13 +103,6 @@ class MappingTableTest : public QObject {
         QTEST(MarkedRow(control), "markAfter");
     }
 
-    void keyboardMarkActivatesList() {
-        panel()->show();
-        QTest::keyClick(table_->list(ListId::New), Qt::Key_Down);
-        QCOMPARE(table_->activeList(), ListId::New);
-        QVERIFY(!panel()->isVisible());
-    }
-
     // A generate replaces a whole list; that is no click of the user's.
     void replacingNamesKeepsActiveListAndPanel() {
         table_->list(ListId::Old)->setCurrentRow(1);

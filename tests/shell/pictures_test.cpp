@@ -1,5 +1,5 @@
-// The drawn pictures: each one loads and draws something at both screen scales, the pointer
-// points with its fingertip, and a picture button answers the left mouse button only.
+// The drawn pictures: each one loads and draws something at both screen scales, and a picture
+// button answers the left mouse button only.
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -52,21 +52,11 @@ class PicturesTest : public QObject {
         QVERIFY(Drawn(image, image.rect()));
     }
 
-    void pointerPointsWithItsFingertip() {
+    void pointerHasItsPicture() {
         const QCursor cursor = pictures::PointerCursor();
-        const QPixmap pixmap = cursor.pixmap();
-        QVERIFY(!pixmap.isNull());
-        const QRect logical(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
-        QVERIFY(logical.contains(cursor.hotSpot()));
-        // The fingertip is the drawing's highest point, and the hot spot sits on it.
-        const QImage image = pixmap.toImage();
-        const QPoint device = cursor.hotSpot() * pixmap.devicePixelRatio();
-        QVERIFY(qAlpha(image.pixel(device)) > 127);
-        int top = 0;
-        while (top < image.height() && !Drawn(image, QRect(0, top, image.width(), 1))) {
-            ++top;
-        }
-        QVERIFY(device.y() - top <= pixmap.devicePixelRatio());
+        QVERIFY(!cursor.pixmap().isNull());
+        QVERIFY(QRect(QPoint(0, 0), cursor.pixmap().deviceIndependentSize().toSize())
+                    .contains(cursor.hotSpot()));
     }
 
     void buttonClicksOnlyWithTheLeftButton_data() {
