@@ -4,7 +4,6 @@
 
 #include "mapkey/builders.h"
 #include "mapkey/templates.h"
-#include "util/codepage.h"
 #include "util/text.h"
 #include "util/unicode.h"
 
@@ -146,19 +145,6 @@ TEST(ComposeTest, SaveAssembliesSelectsByTheOldNamesExtension) {
         selected += saveAsm.substr(p + 13, saveAsm.find('`', p + 13) - p - 13) + ",";
     }
     EXPECT_EQ(selected, "A.prt,C,D,F,");
-}
-
-TEST(ComposeTest, ByteCompositionEqualsTheEncodedText) {
-    const NameList oldNames{u"K\u00fchler.asm", u"teil.prt", u""};
-    const NameList newNames{u"K\u00fchler_neu.asm", u"", u"\u20ac.prt"};
-    std::vector<std::string> oldBytes(3), newBytes(3);
-    for (std::size_t i = 0; i < 3; ++i) {
-        AppendInCodePage(oldNames[i], oldBytes[i]);
-        AppendInCodePage(newNames[i], newBytes[i]);
-    }
-    std::string expected;
-    AppendInCodePage(ComposeMapkeyText(oldNames, newNames), expected);
-    EXPECT_EQ(ComposeMapkeyBytes(oldBytes, newBytes, AssemblyPairs(oldNames)), expected);
 }
 
 TEST(ComposeTest, ListsOfDifferentLengthComposeNothing) {
