@@ -1,7 +1,6 @@
 #include "shell/info_window.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -10,6 +9,7 @@
 #include <QThread>
 
 #include "shell/caption_fit.h"
+#include "shell/controls.h"
 #include "shell/info_placement.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
@@ -42,12 +42,6 @@ const QString kLicence = QStringLiteral(
     "Den vollständigen Text der Lizenz finden Sie in der Datei LICENSE, die dem Programm "
     "beiliegt, und unter https://www.gnu.org/licenses/gpl-3.0.html.");
 
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QPlainTextEdit* MakeTextBox(const QString& name, const QString& text, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
@@ -56,19 +50,6 @@ QPlainTextEdit* MakeTextBox(const QString& name, const QString& text, QWidget* p
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return box;
-}
-
-void SetBackground(QLabel* label, const QColor& colour) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
-}
-
-void SetBold(QWidget* widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
 }
 
 }  // namespace
@@ -127,16 +108,10 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
     connect(image1_, &PictureButton::hovered, this, &InfoWindow::Image1_MouseMove);
     connect(image2_, &PictureButton::clicked, this, &QWidget::close);
 
-    auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(twips.px(465), twips.px(3300) - 1, twips.px(4000 - 465), 3);
+    MakeHorizontalLine(QStringLiteral("Line1"), twips, 465, 4000, 3300, this);
 
     label5_ = MakeLabel(QStringLiteral("Label5"), QStringLiteral(VELNIX_WEB_ADDRESS), this);
-    QPalette link = label5_->palette();
-    link.setColor(QPalette::WindowText, Qt::blue);
-    label5_->setPalette(link);
+    SetTextColour(label5_, Qt::blue);
     label5_->setCursor(pictures::PointerCursor());
     label5_->installEventFilter(this);
     twips.place(label5_, 3150, 3540, 2295, 255);
@@ -145,8 +120,7 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
                 750, 240);
     twips.place(MakeTextBox(QStringLiteral("Text1"), kLicence, this), 105, 3810, 5370, 1350);
 
-    auto* ok = new QPushButton(QStringLiteral("ist ja gut"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    QPushButton* ok = MakeButton(QStringLiteral("Command1"), QStringLiteral("ist ja gut"), this);
     twips.place(ok, 1905, 5220, 1650, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 

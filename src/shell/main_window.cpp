@@ -9,6 +9,7 @@
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
 #include "shell/caption_fit.h"
+#include "shell/controls.h"
 #include "shell/info_window.h"
 #include "shell/layout.h"
 #include "shell/list_panel.h"
@@ -37,17 +38,6 @@ const QString kDefaultPath = QStringLiteral("C:\\temp");
 const QString kDefaultPath = QStringLiteral("/tmp");
 #endif
 
-QPushButton* MakeButton(const QString& name, const QString& caption, bool bold, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    if (bold) {
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
-    }
-    return button;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform) : platform_(platform) {
@@ -55,18 +45,16 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     setWindowTitle(QStringLiteral("Velnix"));
     const Twips twips(*this);
 
-    label7_ = new QLabel(
-        QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey \"rename\" "
-                       "durchführen !"),
-        this);
-    label7_->setObjectName(QStringLiteral("Label7"));
-    label7_->setStyleSheet(QStringLiteral("QLabel { background-color: rgb(255, 255, 0); }"));
-    QFont bold = label7_->font();
-    bold.setBold(true);
-    label7_->setFont(bold);
+    label7_ = MakeLabel(QStringLiteral("Label7"),
+                        QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey "
+                                       "\"rename\" durchführen !"),
+                        this);
+    SetBackground(label7_, QColor(255, 255, 0));
+    SetBold(label7_);
     twips.place(label7_, 105, 45, 7260, 240);
 
-    cmdInfo_ = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), true, this);
+    cmdInfo_ = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), this);
+    SetBold(cmdInfo_);
     twips.place(cmdInfo_, 7455, 45, 1275, 375);
     connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::cmd_info_Click);
 
@@ -98,18 +86,18 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
 
     cmdMapkeyNow_ =
         MakeButton(QStringLiteral("cmd_mapkeyNow"),
-                   QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), true, this);
+                   QStringLiteral("Mapkey rename in Datei rename.pro jetzt erstellen"), this);
+    SetBold(cmdMapkeyNow_);
     twips.place(cmdMapkeyNow_, 210, 6525, 5355, 630);
     connect(cmdMapkeyNow_, &QPushButton::clicked, this, &MainWindow::cmd_mapkeyNow_Click);
 
-    cmdOpenmFile_ = MakeButton(QStringLiteral("cmd_openmFile"),
-                               QStringLiteral("Mapkey-Datei öffnen"), false, this);
+    cmdOpenmFile_ =
+        MakeButton(QStringLiteral("cmd_openmFile"), QStringLiteral("Mapkey-Datei öffnen"), this);
     twips.place(cmdOpenmFile_, 5670, 6525, 1485, 600);
     cmdOpenmFile_->hide();
     connect(cmdOpenmFile_, &QPushButton::clicked, this, &MainWindow::openWrittenFile);
 
-    lblStatus_ = new QLabel(QStringLiteral("Status"), this);
-    lblStatus_->setObjectName(QStringLiteral("lbl_status"));
+    lblStatus_ = MakeLabel(QStringLiteral("lbl_status"), QStringLiteral("Status"), this);
     twips.place(lblStatus_, 210, 7245, 8730, 285);
 
     txtOut_ = new OutputText(this);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "shell/controls.h"
 #include "shell/directory_list.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
@@ -44,12 +45,10 @@ bool OnDrive(const QString& path, const QString& root) {
     return next == QLatin1Char('/') || next == QLatin1Char('\\');
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+QLabel* MakeColouredLabel(const QString& name, const QString& text, const QColor& colour,
+                          QWidget* parent) {
+    QLabel* label = MakeLabel(name, text, parent);
+    SetTextColour(label, colour);
     return label;
 }
 
@@ -59,31 +58,24 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     : QFrame(parent), platform_(platform) {
     setObjectName(QStringLiteral("Frame5"));
     setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(palette);
+    SetBackground(this, QColor(0, 0, 128));
 
-    auto* caption =
-        MakeLabel(QStringLiteral("Frame5_caption"), QStringLiteral("Dateiliste"), Qt::white, this);
-    txtPath_ = new QLineEdit(this);
-    txtPath_->setObjectName(QStringLiteral("txt_path"));
+    auto* caption = MakeColouredLabel(QStringLiteral("Frame5_caption"),
+                                      QStringLiteral("Dateiliste"), Qt::white, this);
+    txtPath_ = MakeLineEdit(QStringLiteral("txt_path"), this);
     drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     for (const Drive& drive : platform_.drives()) {
         drive1_->addItem(drive.label, drive.root);
     }
     dir1_ = new DirectoryList(this);
-    label8_ = MakeLabel(
+    label8_ = MakeColouredLabel(
         QStringLiteral("Label8"),
         QStringLiteral("Bitte wählen Sie nun bitte das Ausgabeverzeichnis für Datei rename.pro"),
         Qt::yellow, this);
     label8_->setWordWrap(true);
-    okFiles_ = new QPushButton(QStringLiteral("OK"), this);
-    okFiles_->setObjectName(QStringLiteral("cmd_okfiles"));
-    QFont bold = okFiles_->font();
-    bold.setBold(true);
-    okFiles_->setFont(bold);
+    okFiles_ = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
+    SetBold(okFiles_);
     quit_ = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "shell/controls.h"
 #include "shell/twips.h"
 
 namespace velnix::shell {
@@ -14,18 +15,11 @@ RuleFrame::RuleFrame(QWidget* parent) : QGroupBox(QStringLiteral("Regel"), paren
     setStyleSheet(QStringLiteral(
         "QGroupBox#Frame1 { border: 1px solid palette(mid); margin-top: 7px; }"
         "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    auto* ausdruck = new QLabel(QStringLiteral("Ausdruck"), this);
-    ausdruck->setObjectName(QStringLiteral("Label1_2"));
-    ausdruckLabel_ = ausdruck;
-    txtRename_ = new QLineEdit(this);
-    txtRename_->setObjectName(QStringLiteral("txt_rename"));
-    auto* ersetzen = new QLabel(QStringLiteral("ersetzen mit"), this);
-    ersetzen->setObjectName(QStringLiteral("Label1_3"));
-    ersetzenLabel_ = ersetzen;
-    txtRenameNeu_ = new QLineEdit(this);
-    txtRenameNeu_->setObjectName(QStringLiteral("txt_renameNEU"));
-    cmdAction_ = new QPushButton(QStringLiteral("Action"), this);
-    cmdAction_->setObjectName(QStringLiteral("cmd_action"));
+    ausdruckLabel_ = MakeLabel(QStringLiteral("Label1_2"), QStringLiteral("Ausdruck"), this);
+    txtRename_ = MakeLineEdit(QStringLiteral("txt_rename"), this);
+    ersetzenLabel_ = MakeLabel(QStringLiteral("Label1_3"), QStringLiteral("ersetzen mit"), this);
+    txtRenameNeu_ = MakeLineEdit(QStringLiteral("txt_renameNEU"), this);
+    cmdAction_ = MakeButton(QStringLiteral("cmd_action"), QStringLiteral("Action"), this);
     connect(cmdAction_, &QPushButton::clicked, this, &RuleFrame::actionClicked);
 }
 
