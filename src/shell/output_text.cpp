@@ -63,11 +63,11 @@ void OutputText::setBytes(const std::string& utf8) {
 
 std::u16string OutputText::content() const {
     auto* self = const_cast<OutputText*>(this);
+    // The editor's own buffer, read in place: a copy of up to 100 MB would cost more than
+    // the conversion.
     const auto length = static_cast<std::size_t>(self->SendScintilla(SCI_GETLENGTH));
-    std::string bytes(length + 1, '\0');
-    self->SendScintilla(SCI_GETTEXT, static_cast<unsigned long>(length + 1), bytes.data());
-    bytes.resize(length);
-    return Utf8ToUtf16(bytes);
+    const auto* text = reinterpret_cast<const char*>(self->SendScintilla(SCI_GETCHARACTERPOINTER));
+    return Utf8ToUtf16(std::string_view(text, length));
 }
 
 void OutputText::clearContent() {

@@ -51,16 +51,6 @@ char32_t DecodeOne(std::string_view bytes, std::size_t& i, bool& valid) {
     return cp;
 }
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -72,12 +62,25 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 std::u16string Utf8ToUtf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+    std::u16string out(bytes.size(), u'\0');  // never longer than the bytes
+    std::size_t used = 0;
     bool valid = true;
     for (std::size_t i = 0; i < bytes.size();) {
-        AppendUtf16(out, DecodeOne(bytes, i, valid));
+        // Runs of ASCII, the bulk of every text here, widen without decoding.
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) {
+            out[used++] = static_cast<char16_t>(bytes[i++]);
+        }
+        if (i < bytes.size()) {
+            const char32_t cp = DecodeOne(bytes, i, valid);
+            if (cp < 0x10000) {
+                out[used++] = static_cast<char16_t>(cp);
+            } else {
+                out[used++] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+                out[used++] = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            }
+        }
     }
+    out.resize(used);
     return out;
 }
 
