@@ -4,11 +4,8 @@
 #include <QFrame>
 
 class QLineEdit;
-class QPushButton;
 
 namespace velnix::shell {
-
-class PictureButton;
 
 class ListPanel : public QFrame {
     Q_OBJECT
@@ -29,17 +26,7 @@ class ListPanel : public QFrame {
     void closeClicked();
 
   private:
-    QPushButton* paste_;
-    QPushButton* delete_;
-    QFrame* line1_;
-    QWidget* label5_;
     QLineEdit* text1_;
-    QPushButton* add_;
-    QFrame* line2_;
-    QPushButton* clear_;
-    PictureButton* save_;
-    QPushButton* open_;
-    PictureButton* close_;
 };
 
 }  // namespace velnix::shell

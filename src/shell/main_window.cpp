@@ -45,18 +45,19 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     setWindowTitle(QStringLiteral("Velnix"));
     const Twips twips(*this);
 
-    label7_ = MakeLabel(QStringLiteral("Label7"),
-                        QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey "
-                                       "\"rename\" durchführen !"),
-                        this);
-    SetBackground(label7_, QColor(255, 255, 0));
-    SetBold(label7_);
-    twips.place(label7_, 105, 45, 7260, 240);
+    QLabel* label7 =
+        MakeLabel(QStringLiteral("Label7"),
+                  QStringLiteral("Sichern Sie Ihre Daten bevor Sie Aktionen mit dem Mapkey "
+                                 "\"rename\" durchführen !"),
+                  this);
+    SetBackground(label7, QColor(255, 255, 0));
+    SetBold(label7);
+    twips.place(label7, 105, 45, 7260, 240);
 
-    cmdInfo_ = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), this);
-    SetBold(cmdInfo_);
-    twips.place(cmdInfo_, 7455, 45, 1275, 375);
-    connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::cmd_info_Click);
+    QPushButton* cmdInfo = MakeButton(QStringLiteral("cmd_info"), QStringLiteral("Info"), this);
+    SetBold(cmdInfo);
+    twips.place(cmdInfo, 7455, 45, 1275, 375);
+    connect(cmdInfo, &QPushButton::clicked, this, &MainWindow::cmd_info_Click);
 
     rule_ = new RuleFrame(this);
     rule_->place(twips);

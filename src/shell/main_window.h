@@ -45,8 +45,6 @@ class MainWindow : public QWidget {
     void setOuterSize(int widthTwips, int heightTwips);
 
     Platform& platform_;
-    QLabel* label7_;
-    QPushButton* cmdInfo_;
     MappingTable* table_;
     RuleFrame* rule_;
     OutputDirPanel* frame5_;

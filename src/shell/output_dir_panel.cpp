@@ -69,14 +69,14 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
         drive1_->addItem(drive.label, drive.root);
     }
     dir1_ = new DirectoryList(this);
-    label8_ = MakeColouredLabel(
+    QLabel* label8 = MakeColouredLabel(
         QStringLiteral("Label8"),
         QStringLiteral("Bitte wählen Sie nun bitte das Ausgabeverzeichnis für Datei rename.pro"),
         Qt::yellow, this);
-    label8_->setWordWrap(true);
-    okFiles_ = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
-    SetBold(okFiles_);
-    quit_ = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
+    label8->setWordWrap(true);
+    QPushButton* okFiles = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
+    SetBold(okFiles);
+    auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
     twips.place(this, 420, 1035, 5895, 3015);
@@ -84,15 +84,15 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     twips.place(txtPath_, 120, 240, 5535, 285);
     twips.place(drive1_, 120, 600, 2655, 315);
     twips.place(dir1_, 120, 960, 2655, 1890);
-    twips.place(label8_, 3360, 900, 1815, 750);
-    twips.place(okFiles_, 3390, 2205, 1785, 645);
-    twips.place(quit_, 5250, 2340, 480, 480);
+    twips.place(label8, 3360, 900, 1815, 750);
+    twips.place(okFiles, 3390, 2205, 1785, 645);
+    twips.place(quit, 5250, 2340, 480, 480);
 
     connect(drive1_, &QComboBox::currentIndexChanged, this, &OutputDirPanel::Drive1_Change);
     connect(dir1_, &DirectoryList::pathChanged, this, &OutputDirPanel::Dir1_Change);
     connect(txtPath_, &QLineEdit::textChanged, this, &OutputDirPanel::txt_path_Change);
-    connect(okFiles_, &QPushButton::clicked, this, &OutputDirPanel::okClicked);
-    connect(quit_, &PictureButton::clicked, this, &OutputDirPanel::quitClicked);
+    connect(okFiles, &QPushButton::clicked, this, &OutputDirPanel::okClicked);
+    connect(quit, &PictureButton::clicked, this, &OutputDirPanel::quitClicked);
     Dir1_Change();
 }
 

@@ -50,9 +50,6 @@ class OutputDirPanel : public QFrame {
     QLineEdit* txtPath_;
     QComboBox* drive1_;
     DirectoryList* dir1_;
-    QLabel* label8_;
-    QPushButton* okFiles_;
-    PictureButton* quit_;
     QHash<QString, QString> lastDirectory_;  // per drive root, the directory last shown
 };
 

@@ -195,15 +195,6 @@ const ListCase kLists[] = {
 INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLists),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(CliEncoding, Utf8UmlautBecomesOneCodePageByte) {
-    Sandbox box;
-    box.Lists("K\xC3\xBChler.prt\r\n", "neu.prt\r\n");
-    const auto result = box.Run(Args(kNewToStdout));
-    ASSERT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.out.find("`K\xFChler.prt`"), std::string::npos);
-    EXPECT_EQ(result.out.find('\xC3'), std::string::npos);
-}
-
 TEST(CliRule, NewNamesComeFromTheRawOldNames) {
     const NameList old{u"C:\\work\\teil00001.prt.2", u"teil00002.asm", u"baugruppe_teil.drw"};
     const std::pair<std::u16string, std::u16string> rules[] = {

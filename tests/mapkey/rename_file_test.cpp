@@ -13,12 +13,6 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 
-TEST(RenameFileTest, PathGetsOneSeparator) {
-    const std::u16string sep(1, kDirSeparator);
-    EXPECT_EQ(RenameProPath(u"temp"), u"temp" + sep + u"rename.pro");
-    EXPECT_EQ(RenameProPath(sep), sep + u"rename.pro");
-}
-
 struct ContentCase {
     std::u16string text;
     std::string bytes;
