@@ -5,7 +5,6 @@
 #include "mapkey/compose.h"
 #include "mapkey/pair_check.h"
 #include "support/temp_dir.h"
-#include "util/files.h"
 
 namespace velnix {
 namespace {
