@@ -1,13 +1,20 @@
 #include "shell/app.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "shell/main_window.h"
 #include "shell/pictures.h"
 #include "shell/platform/desktop_platform.h"
+
+// The translations live in a static library; see RegisterPictures.
+static void RegisterTranslations() {
+    Q_INIT_RESOURCE(translations);
+}
 
 namespace velnix::shell {
 namespace {
@@ -48,14 +55,8 @@ int RunVelnix(int argc, char** argv, const RunOptions& options) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velnix"));
-    QApplication::setApplicationVersion(QStringLiteral(VELNIX_VERSION));
-    // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("velnix"));
-    QApplication::setWindowIcon(pictures::ProgramIcon());
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    PrepareApplication();
+    InstallGermanQtTexts(app, QLocale::system().uiLanguages());
 
     DesktopPlatform platform;
     MainWindow window(platform);
@@ -65,6 +66,37 @@ int RunVelnix(int argc, char** argv, const RunOptions& options) {
     }
     window.show();
     return QApplication::exec();
+}
+
+void PrepareApplication() {
+    QApplication::setApplicationName(QStringLiteral("Velnix"));
+    QApplication::setApplicationVersion(QStringLiteral(VELNIX_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnix"));
+    QApplication::setWindowIcon(pictures::ProgramIcon());
+    // The system's own interface font (Segoe UI or Tahoma on Windows) at the 8 points that
+    // the window's layout was drawn for.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
+
+bool InstallGermanQtTexts(QCoreApplication& app, const QStringList& uiLanguages) {
+    if (uiLanguages.isEmpty() || QLocale(uiLanguages.first()).language() != QLocale::German) {
+        return false;
+    }
+    RegisterTranslations();
+    bool installed = false;
+    for (const char* catalogue : {"qtbase_de", "qscintilla_de"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QStringLiteral(":/translations/") + QLatin1String(catalogue)) &&
+            QCoreApplication::installTranslator(translator)) {
+            installed = true;
+        } else {
+            delete translator;
+        }
+    }
+    return installed;
 }
 
 }  // namespace velnix::shell

@@ -1,6 +1,10 @@
 // Start of the window program: the application object, the main window, the event loop.
 #pragma once
 
+#include <QStringList>
+
+class QCoreApplication;
+
 namespace velnix::shell {
 
 struct RunOptions {
@@ -9,5 +13,12 @@ struct RunOptions {
 };
 
 int RunVelnix(int argc, char** argv, const RunOptions& options = {});
+
+// The application's names, icon and 8-point font, alike in the program and its tests.
+void PrepareApplication();
+
+// Qt's and QScintilla's own texts (context menus, standard buttons) in German when the
+// first of the user's languages is German; true when they were installed.
+bool InstallGermanQtTexts(QCoreApplication& app, const QStringList& uiLanguages);
 
 }  // namespace velnix::shell

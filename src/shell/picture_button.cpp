@@ -2,38 +2,42 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "shell/pictures.h"
 
 namespace velnix::shell {
 
-PictureButton::PictureButton(const QString& objectName, const QString& svgPath, QWidget* parent)
-    : QWidget(parent), picture_(new QSvgRenderer(this)) {
+PictureButton::PictureButton(const QString& objectName, const QString& picture, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(objectName);
-    // The pointer first: asking for it also registers the pictures the button is about to load.
     setCursor(pictures::PointerCursor());
     setMouseTracking(true);
-    setPicture(svgPath);
+    setPicture(picture);
 }
 
-void PictureButton::setPicture(const QString& svgPath) {
-    picture_->load(svgPath);
+void PictureButton::setPicture(const QString& picture) {
+    picture_ = picture;
+    fitted_ = QPixmap();
     update();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
-    if (!picture_->isValid()) {
+    const qreal ratio = devicePixelRatioF();
+    // Fitted once per size and screen; a resize clears it.
+    if (fitted_.isNull() || fitted_.devicePixelRatio() != ratio) {
+        fitted_ = pictures::Fitted(picture_, size(), ratio);
+    }
+    if (fitted_.isNull()) {
         return;
     }
-    // Drawn as vectors on every paint, so the picture stays sharp at any scale.
-    const QSizeF size =
-        picture_->viewBoxF().size().scaled(QSizeF(this->size()), Qt::KeepAspectRatio);
-    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2),
-                        size);
+    const QSizeF shown = fitted_.deviceIndependentSize();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    picture_->render(&painter, target);
+    painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                       fitted_);
+}
+
+void PictureButton::resizeEvent(QResizeEvent*) {
+    fitted_ = QPixmap();
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {

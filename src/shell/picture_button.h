@@ -2,19 +2,19 @@
 // over it, and reports clicks and hovering.
 #pragma once
 
+#include <QPixmap>
+#include <QString>
 #include <QWidget>
-
-class QSvgRenderer;
 
 namespace velnix::shell {
 
 class PictureButton : public QWidget {
     Q_OBJECT
   public:
-    // svgPath names one of the pictures in pictures.h.
-    PictureButton(const QString& objectName, const QString& svgPath, QWidget* parent);
+    // picture names one of the pictures in pictures.h.
+    PictureButton(const QString& objectName, const QString& picture, QWidget* parent);
 
-    void setPicture(const QString& svgPath);
+    void setPicture(const QString& picture);
 
   signals:
     void clicked();
@@ -22,12 +22,14 @@ class PictureButton : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    QSvgRenderer* picture_;
+    QString picture_;
+    QPixmap fitted_;  // picture_ fitted to the button's size and screen
     bool pressed_ = false;
 };
 

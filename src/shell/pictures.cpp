@@ -1,10 +1,7 @@
 #include "shell/pictures.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
-#include <QSvgRenderer>
 
 // The resources live in a static library, whose registration the linker would drop unless
 // someone names it; this must stand outside any namespace.
@@ -20,10 +17,19 @@ void EnsureRegistered() {
     Q_UNUSED(registered);
 }
 
-// The fingertip in pointer.svg, in its 32 x 32 units.
-constexpr int kPointerSize = 32;
+// The fingertip in the pointer's picture, in its 32 x 32 units.
 constexpr int kFingertipX = 8;
 constexpr int kFingertipY = 1;
+
+// The drawing at a zoom of the build: "exit.png", "exit@2x.png", "exit@4x.png".
+QPixmap Drawing(const QString& picture, int zoom) {
+    if (zoom == 1) {
+        return QPixmap(picture);
+    }
+    QString name = picture;
+    name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(zoom));
+    return QPixmap(name);
+}
 
 }  // namespace
 
@@ -32,24 +38,45 @@ QStringList All() {
     return {kExit, kExpand, kCollapse, kSave, kClose, kCloseHover, kProgram, kPointer};
 }
 
-QIcon ProgramIcon() {
+QPixmap Pixmap(const QString& picture, qreal devicePixelRatio) {
     EnsureRegistered();
-    return QIcon(kProgram);
+    const int zoom = devicePixelRatio < 1.5 ? 1 : 2;
+    QPixmap pixmap = Drawing(picture, zoom);
+    pixmap.setDevicePixelRatio(zoom);
+    return pixmap;
+}
+
+QPixmap Fitted(const QString& picture, const QSize& size, qreal devicePixelRatio) {
+    EnsureRegistered();
+    const QSize pixels = size * devicePixelRatio;
+    QPixmap drawing;
+    for (int zoom : {1, 2, 4}) {
+        drawing = Drawing(picture, zoom);
+        const QSize fitted = drawing.size().scaled(pixels, Qt::KeepAspectRatio);
+        if (drawing.isNull() || drawing.width() >= fitted.width()) {
+            break;
+        }
+    }
+    if (drawing.isNull() || pixels.isEmpty()) {
+        return {};
+    }
+    QPixmap fitted = drawing.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(devicePixelRatio);
+    return fitted;
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    icon.addPixmap(Pixmap(kProgram, 1));
+    icon.addPixmap(Pixmap(kProgram, 2));
+    return icon;
 }
 
 QCursor PointerCursor() {
-    EnsureRegistered();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : qreal(1);
-    QPixmap pixmap(QSize(kPointerSize, kPointerSize) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer(kPointer).render(&painter, QRectF(0, 0, kPointerSize, kPointerSize));
-    painter.end();
     // Qt takes the hot spot in logical pixels and scales it with the pixmap itself.
-    return QCursor(pixmap, kFingertipX, kFingertipY);
+    return QCursor(Pixmap(kPointer, screen != nullptr ? screen->devicePixelRatio() : qreal(1)),
+                   kFingertipX, kFingertipY);
 }
 
 }  // namespace velnix::shell::pictures

@@ -1,10 +1,10 @@
-// The drawn pictures: each one loads and draws something at both screen scales, and a picture
-// button answers the left mouse button only.
-#include <QPainter>
+// The drawn pictures: each one has a drawing of its own at both screen scales, Qt's texts
+// come in German for German users, and a picture button answers the left mouse button only.
 #include <QSignalSpy>
-#include <QSvgRenderer>
 #include <QTest>
+#include <QTranslator>
 
+#include "shell/app.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/test_registry.h"
@@ -40,16 +40,42 @@ class PicturesTest : public QObject {
     void everyPictureDraws() {
         QFETCH(QString, path);
         QFETCH(int, scale);
-        QSvgRenderer renderer(path);
-        QVERIFY(renderer.isValid());
-        QVERIFY(!renderer.viewBoxF().isEmpty());
-        const QSize size = (renderer.viewBoxF().size() * scale).toSize().expandedTo(QSize(1, 1));
-        QImage image(size, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
-        QVERIFY(Drawn(image, image.rect()));
+        const QPixmap single = pictures::Pixmap(path, 1);
+        const QPixmap pixmap = pictures::Pixmap(path, scale);
+        QVERIFY(!single.isNull());
+        // Drawn for the scale, not blown up: twice the pixels in the same logical size.
+        QCOMPARE(pixmap.size(), single.size() * scale);
+        QCOMPARE(pixmap.deviceIndependentSize(), single.deviceIndependentSize());
+        QVERIFY(Drawn(pixmap.toImage(), pixmap.rect()));
+        // Fitted into a place larger than any drawing: aspect kept, filling one side.
+        const QSize place(100, 120);
+        const QPixmap fitted = pictures::Fitted(path, place, scale);
+        QCOMPARE(fitted.devicePixelRatio(), qreal(scale));
+        QCOMPARE(fitted.deviceIndependentSize().toSize(),
+                 single.size().scaled(place, Qt::KeepAspectRatio));
+    }
+
+    void qtTextsInGermanForGermanUsers_data() {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("undo");
+        QTest::newRow("German") << QStringList{"de-DE", "en-US"} << QStringLiteral("&Rückgängig");
+        QTest::newRow("Austrian") << QStringList{"de-AT"} << QStringLiteral("&Rückgängig");
+        QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << QStringLiteral("&Undo");
+        QTest::newRow("none") << QStringList{} << QStringLiteral("&Undo");
+    }
+    void qtTextsInGermanForGermanUsers() {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, undo);
+        QCoreApplication& app = *QCoreApplication::instance();
+        const bool installed = shell::InstallGermanQtTexts(app, languages);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), undo);
+        QCOMPARE(QCoreApplication::translate("QsciCommand", "Undo last command") !=
+                     QStringLiteral("Undo last command"),
+                 installed);
+        for (auto* translator : app.findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 
     void pointerHasItsPicture() {

@@ -1,9 +1,9 @@
 // Runs every registered QtTest class in one program, headless.
 #include <QApplication>
-#include <QFont>
 #include <QTest>
 #include <vector>
 
+#include "shell/app.h"
 #include "shell/message_box.h"
 #include "shell/test_registry.h"
 
@@ -22,12 +22,14 @@ int RegisterQtTest(TestFactory factory) {
 }  // namespace velnix::test
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+#ifndef _WIN32
+    // Headless here; on Windows the tests use the real platform (under Wine, a virtual display).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#endif
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    velnix::shell::PrepareApplication();
     int failures = 0;
     for (const auto& factory : velnix::test::Factories()) {
         const auto test = factory();
