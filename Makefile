@@ -2,10 +2,11 @@
 #   make run           build and start the window program
 #   make test          build and run every test (window tests headless)
 #   make test-asan     the tests under AddressSanitizer and UndefinedBehaviorSanitizer
-#   make windows       cross-compile velnix-cli.exe and the tests with MinGW-w64
-#   make test-windows  run the Windows build's tests under Wine
+#   make windows       cross-compile velnix.exe, velnix-cli.exe and the tests with MinGW-w64
+#                      (the first time also a static Qt for MinGW, cached per machine)
+#   make test-windows  run the Windows build's tests under Wine (window tests on Xvfb)
 #   make bench         benchmarks (release build)
-#   make package       dist/: the .deb (window and command line) and the Windows zip of velnix-cli
+#   make package       dist/: the .deb (window and command line) and the Windows zip
 
 CMAKE_ARGS ?=
 CONFIGURE = cmake -S . -G Ninja -DVELNIX_WERROR=ON $(CMAKE_ARGS)
@@ -38,14 +39,17 @@ test-asan:
 
 windows:
 	tools/install-deps core windows
+	qt=$$(tools/build-qt-mingw) && \
 	$(CONFIGURE) -B build-windows -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELNIX_BUILD_GUI=OFF
+		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
 	cmake --build build-windows
 
+# Wine asks to install its .NET and browser parts when it makes a new prefix; the tests need
+# neither, and on a virtual display nobody would answer.
 test-windows: windows
-	ctest --test-dir build-windows --output-on-failure
+	WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build-windows --output-on-failure
 
-bench:
+bench: windows
 	tools/install-deps core gui bench
 	$(CONFIGURE) -B build-release -DCMAKE_BUILD_TYPE=Release -DVELNIX_BUILD_BENCH=ON
 	cmake --build build-release
@@ -53,6 +57,12 @@ bench:
 	tools/bench-cli build-release/bin/velnix-cli
 	QT_QPA_PLATFORM=offscreen build-release/bin/velnix_window_bench
 	tools/bench-start build-release/bin/velnix_start_bench
+	cmake -B build-windows -DVELNIX_BUILD_BENCH=ON
+	cmake --build build-windows --target velnix_window_bench velnix_start_bench
+	WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all xvfb-run -a -s "-screen 0 1600x1000x24" \
+		wine build-windows/bin/velnix_window_bench.exe
+	WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+		tools/bench-start wine build-windows/bin/velnix_start_bench.exe
 
 package: windows
 	tools/install-deps core gui package

@@ -16,34 +16,43 @@ if(TARGET velnix AND UNIX AND NOT APPLE)
 endif()
 
 if(WIN32)
-    # velnix-cli.exe (statically linked) and the German read-me, side by side in one folder.
+    # velnix.exe and velnix-cli.exe (statically linked) and the German read-me in one folder.
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(velnix_windows_arch x64)
     else()
         set(velnix_windows_arch x86)
     endif()
-    set(velnix_zip_name "velnix-cli-${PROJECT_VERSION}-windows-${velnix_windows_arch}")
+    set(velnix_zip_name "velnix-${PROJECT_VERSION}-windows-${velnix_windows_arch}")
     set(velnix_zip_stage "${CMAKE_BINARY_DIR}/zip-stage")
+    set(velnix_zip_folder "${velnix_zip_stage}/${velnix_zip_name}")
     # The read-me goes out with CR LF line ends whatever Git did to the checked-out copy.
     configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/LIESMICH.txt"
                    "${velnix_zip_stage}/LIESMICH.txt" @ONLY NEWLINE_STYLE CRLF)
-    # The copy in the zip loses its symbol table (a third of the size); the build keeps it.
-    set(velnix_zip_strip)
-    if(CMAKE_STRIP)
-        set(velnix_zip_strip COMMAND "${CMAKE_STRIP}" --strip-unneeded
-            "${velnix_zip_stage}/${velnix_zip_name}/$<TARGET_FILE_NAME:velnix-cli>")
+    set(velnix_zip_programs velnix-cli)
+    if(TARGET velnix)
+        list(APPEND velnix_zip_programs velnix)
     endif()
+    set(velnix_zip_copy)
+    set(velnix_zip_strip)
+    foreach(program IN LISTS velnix_zip_programs)
+        list(APPEND velnix_zip_copy COMMAND "${CMAKE_COMMAND}" -E copy
+             "$<TARGET_FILE:${program}>" "${velnix_zip_folder}")
+        # The copies in the zip lose their symbol tables; the build keeps them.
+        if(CMAKE_STRIP)
+            list(APPEND velnix_zip_strip COMMAND "${CMAKE_STRIP}" --strip-unneeded
+                 "${velnix_zip_folder}/$<TARGET_FILE_NAME:${program}>")
+        endif()
+    endforeach()
     add_custom_target(velnix_windows_zip
-        COMMAND "${CMAKE_COMMAND}" -E rm -rf "${velnix_zip_stage}/${velnix_zip_name}"
-        COMMAND "${CMAKE_COMMAND}" -E make_directory "${velnix_zip_stage}/${velnix_zip_name}"
-                "${VELNIX_PACKAGE_DIR}"
-        COMMAND "${CMAKE_COMMAND}" -E copy "$<TARGET_FILE:velnix-cli>"
-                "${velnix_zip_stage}/LIESMICH.txt" "${velnix_zip_stage}/${velnix_zip_name}"
+        COMMAND "${CMAKE_COMMAND}" -E rm -rf "${velnix_zip_folder}"
+        COMMAND "${CMAKE_COMMAND}" -E make_directory "${velnix_zip_folder}" "${VELNIX_PACKAGE_DIR}"
+        ${velnix_zip_copy}
+        COMMAND "${CMAKE_COMMAND}" -E copy "${velnix_zip_stage}/LIESMICH.txt" "${velnix_zip_folder}"
         ${velnix_zip_strip}
         COMMAND "${CMAKE_COMMAND}" -E chdir "${velnix_zip_stage}"
                 "${CMAKE_COMMAND}" -E tar cf "${VELNIX_PACKAGE_DIR}/${velnix_zip_name}.zip"
                 --format=zip "${velnix_zip_name}"
-        DEPENDS velnix-cli "${velnix_zip_stage}/LIESMICH.txt"
+        DEPENDS ${velnix_zip_programs} "${velnix_zip_stage}/LIESMICH.txt"
         COMMENT "Packing ${VELNIX_PACKAGE_DIR}/${velnix_zip_name}.zip"
         VERBATIM)
 elseif(UNIX AND NOT APPLE)
@@ -75,8 +84,8 @@ elseif(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION science)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-    # dpkg-shlibdeps finds the libraries the programs link: Qt 6 Core, Gui, Widgets and Svg
-    # (libqt6svg6 also holds the SVG icon plugins), QScintilla and the C++ runtime. The X11
+    # dpkg-shlibdeps finds the libraries the programs link: Qt 6 Core, Gui and Widgets,
+    # QScintilla and the C++ runtime (the pictures and Qt's German texts are built in). The X11
     # platform plugin is loaded at run time and libqt6gui6 only recommends it.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     if(TARGET velnix)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -69,7 +70,10 @@ DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new IndentDelegate(this));
     setObjectName(QStringLiteral("Dir1"));
     connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryList::openEntry);
-    setPath(QDir::currentPath());
+    // Until the remembered folder moves it: the user's documents (or home), not the current
+    // folder, which on Windows is the program's own.
+    setPath(QDir::homePath());
+    setPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void DirectoryList::setPath(const QString& path) {

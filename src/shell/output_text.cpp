@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontDatabase>
+#include <cstdint>
 
 #include "mapkey/compose.h"
 #include "util/unicode.h"
@@ -56,7 +57,8 @@ void OutputText::showMapkeys(const NameList& oldNames, const NameList& newNames)
 void OutputText::setBytes(const std::string& utf8) {
     // The undo record would keep a second copy of a text of up to 100 MB.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(SCI_SETTEXT, 0UL, utf8.c_str());
+    // uintptr_t picks the overload that takes text; unsigned long is 32 bits on Windows.
+    SendScintilla(SCI_SETTEXT, std::uintptr_t{0}, utf8.c_str());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
 }
@@ -66,7 +68,9 @@ std::u16string OutputText::content() const {
     // The editor's own buffer, read in place: a copy of up to 100 MB would cost more than
     // the conversion.
     const auto length = static_cast<std::size_t>(self->SendScintilla(SCI_GETLENGTH));
-    const auto* text = reinterpret_cast<const char*>(self->SendScintilla(SCI_GETCHARACTERPOINTER));
+    // Not SendScintilla: its long result is 32 bits on Windows and would cut the pointer.
+    const auto* text =
+        static_cast<const char*>(self->SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return Utf8ToUtf16(std::string_view(text, length));
 }
 

@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
-#include <QStorageInfo>
 #include <QUrl>
 #include <QWidget>
 
@@ -42,6 +41,20 @@ bool RunShellExecute(HWND owner, const QString& operation, const QString& target
                                wideTarget.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// "c: [System]" as Windows' own drive lists show a drive; "a:" alone when it has no label or
+// no medium. Asking an empty drive must not bring up Windows' "no disk" box.
+QString DriveLabel(const QString& root) {
+    const QString letter = root.left(2).toLower();
+    wchar_t name[MAX_PATH + 1] = {};
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
+    const bool read = GetVolumeInformationW(reinterpret_cast<const wchar_t*>(root.utf16()), name,
+                                            MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
+    SetThreadErrorMode(previousMode, nullptr);
+    const QString label = read ? QString::fromWCharArray(name) : QString();
+    return label.isEmpty() ? letter : letter + QStringLiteral(" [") + label + QStringLiteral("]");
 }
 #endif
 
@@ -90,12 +103,7 @@ QList<Drive> DesktopPlatform::drives() const {
     for (const QFileInfo& drive : QDir::drives()) {
         const QString root = QDir::toNativeSeparators(drive.absoluteFilePath());
 #ifdef _WIN32
-        const QString name = QStorageInfo(root).displayName();
-        const QString letter = root.left(2).toLower();
-        drives.push_back({name.isEmpty() || name == root
-                              ? letter
-                              : letter + QStringLiteral(" [") + name + QStringLiteral("]"),
-                          root});
+        drives.push_back({DriveLabel(root), root});
 #else
         drives.push_back({root, root});
 #endif
