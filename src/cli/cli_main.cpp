@@ -1,7 +1,20 @@
 // Entry of velnix-cli, the command-line generator of rename.pro.
+#include <new>
+
 #include "cli/console.h"
 #include "cli/generate_command.h"
+#include "cli/interrupt.h"
 
 int main(int argc, char** argv) {
-    return velnix::cli::Run(velnix::cli::Utf8Arguments(argc, argv));
+    using namespace velnix::cli;
+    RemoveTemporaryOnInterrupt();
+    try {
+        return Run(Arguments(argc, argv));
+    } catch (const std::bad_alloc&) {
+        // Unwinding has freed what the lists took and removed any temporary file.
+        WriteMessage(stderr,
+                     u"Fehler : Der Arbeitsspeicher reicht für diese Listen nicht aus. Die Datei "
+                     u"rename.pro wurde nicht geschrieben !");
+        return kCannotCompose;
+    }
 }

@@ -1,21 +1,26 @@
-// Output of the command line: messages in the console's own characters, data as raw bytes.
+// The command line's arguments, and its output: messages in the console's own characters, data
+// as raw bytes.
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velnix::cli {
 
-// The arguments as UTF-8 (on Windows read as wide characters, so umlauts survive).
-std::vector<std::string> Utf8Arguments(int argc, char** argv);
+// The arguments as the system hands them over: their bytes on POSIX; on Windows the wide
+// command line in UTF-8, which keeps a lone surrogate too (as its three-byte form), so that
+// every name Windows allows comes back whole in ArgumentPath.
+std::vector<std::string> Arguments(int argc, char** argv);
+
+// The file or folder an argument names, exactly: never through a conversion that could lose
+// or replace a byte of it.
+std::filesystem::path ArgumentPath(const std::string& argument);
 
 // A message line: WriteConsoleW on a Windows console, UTF-8 everywhere else.
 void WriteMessage(std::FILE* stream, std::u16string_view text);
-
-// Bytes exactly as given (binary mode on Windows); false when they could not all be written.
-bool WriteBytes(std::FILE* stream, std::string_view bytes);
 
 // Binary mode on Windows, so that no LF is turned into CR LF a second time.
 void PrepareBinaryOutput(std::FILE* stream);

@@ -1,12 +1,14 @@
 #include "cli/generate_command.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
+#include <filesystem>
 #include <sstream>
+#include <utility>
 
 #include "cli/console.h"
+#include "cli/pair_reading.h"
 #include "mapkey/rename_file.h"
-#include "names/list_file.h"
-#include "names/rule.h"
 #include "util/files.h"
 #include "util/unicode.h"
 
@@ -48,53 +50,34 @@ std::u16string GermanReason(const CLI::ParseError& error) {
     return Utf8ToUtf16(error.what());
 }
 
-// Input files may come from scripts on any system: every kind of line end counts.
-Result<NameList> ReadNames(const std::string& file) {
-    const FileRead read = ReadWholeFile(Utf8ToUtf16(file));
-    if (!read.ok) {
-        return Result<NameList>::Failure(read.error);
+// Standard output in binary mode, as a sink.
+class StdoutSink final : public BlockSink {
+  public:
+    StdoutSink() { PrepareBinaryOutput(stdout); }
+    bool Write(std::string_view block) override {
+        return std::fwrite(block.data(), 1, block.size(), stdout) == block.size();
     }
-    return Result<NameList>::Success(SplitAnyLines(DecodeListFileBytes(read.bytes)));
-}
+};
 
 int Generate(const GenerateOptions& options) {
-    Result<NameList> oldNames = ReadNames(options.oldFile);
-    if (!oldNames.ok()) {
-        WriteMessage(stderr, oldNames.error);
-        return kCannotCompose;
-    }
-    NameList newNames;
+    PairSources sources{ArgumentPath(options.oldFile), ArgumentPath(options.newFile), {}};
     if (!options.rule.empty()) {
-        newNames =
-            ApplyRule(*oldNames.value, Utf8ToUtf16(options.rule[0]), Utf8ToUtf16(options.rule[1]));
-    } else {
-        Result<NameList> read = ReadNames(options.newFile);
-        if (!read.ok()) {
-            WriteMessage(stderr, read.error);
-            return kCannotCompose;
-        }
-        newNames = std::move(*read.value);
+        sources.rule = {Utf8ToUtf16(options.rule[0]), Utf8ToUtf16(options.rule[1])};
     }
-
-    const Result<EncodedPairs> pairs = EncodePairs(clean(*oldNames.value), newNames);
+    const Result<MapkeyPairs> pairs = ReadPairs(sources);
     if (!pairs.ok()) {
         WriteMessage(stderr, pairs.error);
         return kCannotCompose;
     }
-
     if (options.toStdout) {
-        PrepareBinaryOutput(stdout);
-        const bool written = StreamRenamePro(*pairs.value, [](std::string_view block) {
-            return std::fwrite(block.data(), 1, block.size(), stdout) == block.size();
-        });
-        if (!written || std::fflush(stdout) != 0) {
+        StdoutSink out;
+        if (!ComposeMapkeys(*pairs.value, TextEnd::RenamePro, out) || std::fflush(stdout) != 0) {
             WriteMessage(stderr, u"Fehler : Die Ausgabe konnte nicht geschrieben werden.");
             return kWriteFailed;
         }
         return kWritten;
     }
-    const Status written =
-        WriteRenamePro(Utf8ToUtf16(options.outDirectory), RenameProBytes(*pairs.value));
+    const Status written = WriteRenamePro(ArgumentPath(options.outDirectory), *pairs.value);
     WriteMessage(written.ok ? stdout : stderr, written.message);
     return written.ok ? kWritten : kWriteFailed;
 }
@@ -123,9 +106,11 @@ int Run(const std::vector<std::string>& args) {
         app.add_subcommand("generate", "rename.pro aus zwei Namenslisten erzeugen");
     generate->group("Befehle");
     generate->set_help_flag("-h,--help", "Diese Hilfe anzeigen");
-    generate->add_option("--old", options.oldFile, "Datei mit den alten Namen, ein Name je Zeile")
-        ->required()
-        ->type_name("DATEI");
+    CLI::Option* oldOption =
+        generate
+            ->add_option("--old", options.oldFile, "Datei mit den alten Namen, ein Name je Zeile")
+            ->required()
+            ->type_name("DATEI");
     CLI::Option* newOption =
         generate
             ->add_option("--new", options.newFile, "Datei mit den neuen Namen, ein Name je Zeile")
@@ -174,6 +159,14 @@ int Run(const std::vector<std::string>& args) {
     }
     if (outOption->count() == 0 && !options.toStdout) {
         return UsageError(u"--out VERZEICHNIS oder --stdout fehlt.");
+    }
+    // An empty path would mean the current folder, or the root of the drive.
+    for (const auto& [option, value] :
+         {std::pair{oldOption, &options.oldFile}, std::pair{newOption, &options.newFile},
+          std::pair{outOption, &options.outDirectory}}) {
+        if (option->count() > 0 && value->empty()) {
+            return UsageError(u"Die Angabe " + Utf8ToUtf16(option->get_name()) + u" ist leer.");
+        }
     }
     return Generate(options);
 }

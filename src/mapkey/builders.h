@@ -1,14 +1,15 @@
-// The mapkey builders: each appends one part of the rename.pro text to a sink.
+// The mapkey builders: each appends one part of the rename.pro text to an output.
 //
-// A sink takes the text in pieces: Ascii(std::string_view) for template text, Name(name) for
-// a name in the sink's own characters, Index(std::size_t) for a pair index in decimal. The
-// same builders so fill a UTF-16 text, a byte text in the code page, or just count lengths.
+// An output takes the text in pieces: Ascii(std::string_view) for template text,
+// Name(std::string_view) for a name in the bytes of the output, Index(std::size_t) for a pair
+// index in decimal. The same builders so count the length and fill the blocks of the text.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
+#include "mapkey/compose.h"
 #include "mapkey/templates.h"
 
 namespace velnix {
@@ -26,8 +27,9 @@ inline TemplateCut CutAtPlaceholder(std::string_view text, std::string_view plac
 }
 
 // Pair mapkey "umb<index>": open the old file, rename it to the new name, save, close.
-template <class Sink, class Name>
-void AppendPairMapkey(Sink& out, std::size_t index, const Name& oldName, const Name& newName) {
+template <class Output>
+void AppendPairMapkey(Output& out, std::size_t index, std::string_view oldName,
+                      std::string_view newName) {
     static const TemplateCut core =
         CutAtPlaceholder(templates::txt_Kern, templates::kNewNamePlaceholder);
     out.Ascii("mapkey umb");
@@ -42,10 +44,10 @@ void AppendPairMapkey(Sink& out, std::size_t index, const Name& oldName, const N
 }
 
 // Call-all mapkey "CallALLNow": opens every old file once and closes its window again.
-template <class Sink, class Name>
-void CallALL(Sink& out, const std::vector<Name>& oldNames) {
+template <class Output>
+void CallALL(Output& out, const EncodedNames& oldNames) {
     out.Ascii("\r\nmapkey CallALLNow ~ ;\\\r\n");
-    for (const Name& name : oldNames) {
+    for (const std::string_view name : oldNames) {
         out.Ascii(templates::OpenPrefix());
         out.Name(name);
         out.Ascii("`;\\\r\n");
@@ -54,8 +56,8 @@ void CallALL(Sink& out, const std::vector<Name>& oldNames) {
     out.Ascii(templates::txt_end);
 }
 
-template <class Sink, class Name>
-void AppendSaveBlock(Sink& out, const Name& name) {
+template <class Output>
+void AppendSaveBlock(Output& out, std::string_view name) {
     static const TemplateCut save =
         CutAtPlaceholder(templates::txt_saveALL, templates::kSaveNamePlaceholder);
     out.Ascii(save.before);
@@ -64,10 +66,10 @@ void AppendSaveBlock(Sink& out, const Name& name) {
 }
 
 // Save-all mapkey "saveALLNow": opens, saves and closes every new file.
-template <class Sink, class Name>
-void SaveALL(Sink& out, const std::vector<Name>& newNames) {
+template <class Output>
+void SaveALL(Output& out, const EncodedNames& newNames) {
     out.Ascii("\r\nmapkey saveALLNow ~ ;\\\r\n");
-    for (const Name& name : newNames) {
+    for (const std::string_view name : newNames) {
         AppendSaveBlock(out, name);
     }
     out.Ascii(templates::txt_end);
@@ -75,12 +77,13 @@ void SaveALL(Sink& out, const std::vector<Name>& newNames) {
 
 // Save-assemblies mapkey "saveASMNow": the save steps for the new names of the pairs whose
 // old name is an assembly or a drawing (see AssemblyPairs).
-template <class Sink, class Name>
-void SaveASM(Sink& out, const std::vector<Name>& newNames, const std::vector<bool>& assemblyPairs) {
+template <class Output>
+void SaveASM(Output& out, const EncodedNames& newNames, const std::vector<bool>& assemblyPairs) {
     out.Ascii("\r\nmapkey saveASMNow ~ ;\\\r\n");
-    for (std::size_t i = 0; i < newNames.size(); ++i) {
-        if (assemblyPairs[i]) {
-            AppendSaveBlock(out, newNames[i]);
+    std::size_t i = 0;
+    for (const std::string_view name : newNames) {
+        if (assemblyPairs[i++]) {
+            AppendSaveBlock(out, name);
         }
     }
     out.Ascii(templates::txt_end);
@@ -88,8 +91,8 @@ void SaveASM(Sink& out, const std::vector<Name>& newNames, const std::vector<boo
 
 // Master mapkey "rename": calls CallALLNow, every pair mapkey, then the two save mapkeys
 // (called as "SaveASMNow" and "SaveAllNow", in this letter case).
-template <class Sink>
-void mapkeyList(Sink& out, std::size_t pairCount) {
+template <class Output>
+void mapkeyList(Output& out, std::size_t pairCount) {
     out.Ascii("\r\nmapkey rename ~ ;\\\r\nmapkey(continued) ~ ;%CallALLNow;\\");
     for (std::size_t i = 0; i < pairCount; ++i) {
         out.Ascii("\r\nmapkey(continued) ~ ;%umb");
@@ -100,19 +103,21 @@ void mapkeyList(Sink& out, std::size_t pairCount) {
     out.Ascii(templates::txt_end);
 }
 
-// The whole output text for lists of equal length: "save_objects all", the pair mapkeys, the
+// The whole output text for pairs of equal length: "save_objects all", the pair mapkeys, the
 // three sub-mapkeys and the master mapkey.
-template <class Sink, class Name>
-void ComposeMapkeys(Sink& out, const std::vector<Name>& oldNames, const std::vector<Name>& newNames,
-                    const std::vector<bool>& assemblyPairs) {
+template <class Output>
+void AppendMapkeys(Output& out, const MapkeyPairs& pairs) {
     out.Ascii("save_objects all\r\n");
-    for (std::size_t i = 0; i < newNames.size(); ++i) {
-        AppendPairMapkey(out, i, oldNames[i], newNames[i]);
+    auto newName = pairs.newNames.begin();
+    std::size_t index = 0;
+    for (const std::string_view oldName : pairs.oldNames) {
+        AppendPairMapkey(out, index++, oldName, *newName);
+        ++newName;
     }
-    CallALL(out, oldNames);
-    SaveALL(out, newNames);
-    SaveASM(out, newNames, assemblyPairs);
-    mapkeyList(out, newNames.size());
+    CallALL(out, pairs.oldNames);
+    SaveALL(out, pairs.newNames);
+    SaveASM(out, pairs.newNames, pairs.assemblyPairs);
+    mapkeyList(out, pairs.newNames.size());
 }
 
 }  // namespace velnix

@@ -5,6 +5,7 @@
 
 #include "mapkey/builders.h"
 #include "util/text.h"
+#include "util/unicode.h"
 
 namespace velnix {
 namespace {
@@ -18,14 +19,11 @@ std::size_t DigitCount(std::size_t value) {
     return digits;
 }
 
-// First pass: the exact length, so that the text is allocated once.
-class LengthSink {
+// First pass: the exact length, for the sink's Expect.
+class LengthCounter {
   public:
     void Ascii(std::string_view text) { length_ += text.size(); }
-    template <class Text>
-    void Name(const Text& name) {
-        length_ += name.size();
-    }
+    void Name(std::string_view name) { length_ += name.size(); }
     void Index(std::size_t index) { length_ += DigitCount(index); }
     std::size_t length() const { return length_; }
 
@@ -33,49 +31,17 @@ class LengthSink {
     std::size_t length_ = 0;
 };
 
-// Second pass: writes into the text allocated by the first.
-template <class Char>
-class FillSink {
+// Second pass: collects the pieces in a block that stays in the processor's cache and hands
+// it to the sink when full. After the sink refused a block, nothing more goes to it.
+class BlockFiller {
   public:
-    explicit FillSink(Char* cursor) : cursor_(cursor) {}
-
-    void Ascii(std::string_view text) {
-        if constexpr (sizeof(Char) == 1) {
-            std::memcpy(cursor_, text.data(), text.size());
-            cursor_ += text.size();
-        } else {
-            for (const char c : text) {
-                *cursor_++ = static_cast<Char>(static_cast<unsigned char>(c));
-            }
-        }
-    }
-    void Name(const std::basic_string<Char>& name) {
-        std::memcpy(cursor_, name.data(), name.size() * sizeof(Char));
-        cursor_ += name.size();
-    }
-    void Index(std::size_t index) {
-        const std::size_t digits = DigitCount(index);
-        for (std::size_t k = digits; k > 0; --k) {
-            cursor_[k - 1] = static_cast<Char>('0' + index % 10);
-            index /= 10;
-        }
-        cursor_ += digits;
-    }
-
-  private:
-    Char* cursor_;
-};
-
-// Collects the pieces in a block that stays in the processor's cache and hands it on full.
-class BlockSink {
-  public:
-    explicit BlockSink(const ByteWriter& write) : write_(write) {}
+    explicit BlockFiller(BlockSink& sink) : sink_(sink), block_(new char[kBlockSize]) {}
 
     void Ascii(std::string_view text) { Put(text); }
-    void Name(const std::string& name) { Put(name); }
+    void Name(std::string_view name) { Put(name); }
     void Index(std::size_t index) {
         char digits[24];
-        std::size_t length = DigitCount(index);
+        const std::size_t length = DigitCount(index);
         for (std::size_t k = length; k > 0; --k, index /= 10) {
             digits[k - 1] = static_cast<char>('0' + index % 10);
         }
@@ -87,48 +53,61 @@ class BlockSink {
     static constexpr std::size_t kBlockSize = 64 * 1024;
 
     void Put(std::string_view piece) {
-        if (used_ + piece.size() > kBlockSize) {
+        if (piece.size() > kBlockSize - used_) {
             Flush();
             if (piece.size() > kBlockSize) {
-                ok_ = ok_ && write_(piece);
+                ok_ = ok_ && sink_.Write(piece);
                 return;
             }
         }
-        std::memcpy(block_ + used_, piece.data(), piece.size());
+        std::memcpy(block_.get() + used_, piece.data(), piece.size());
         used_ += piece.size();
     }
     bool Flush() {
         if (used_ > 0) {
-            ok_ = ok_ && write_(std::string_view(block_, used_));
+            ok_ = ok_ && sink_.Write(std::string_view(block_.get(), used_));
             used_ = 0;
         }
         return ok_;
     }
 
-    const ByteWriter& write_;
-    char block_[kBlockSize];
+    BlockSink& sink_;
+    std::unique_ptr<char[]> block_;
     std::size_t used_ = 0;
     bool ok_ = true;
 };
 
-template <class Char>
-std::basic_string<Char> Compose(const std::vector<std::basic_string<Char>>& oldNames,
-                                const std::vector<std::basic_string<Char>>& newNames,
-                                const std::vector<bool>& assemblyPairs) {
-    if (oldNames.size() != newNames.size() || assemblyPairs.size() != newNames.size()) {
-        return {};
+template <class Output>
+void Compose(Output& out, const MapkeyPairs& pairs, TextEnd end) {
+    AppendMapkeys(out, pairs);
+    if (end == TextEnd::RenamePro) {
+        out.Ascii("\r\n");
     }
-    LengthSink length;
-    ComposeMapkeys(length, oldNames, newNames, assemblyPairs);
-    std::basic_string<Char> text;
-    text.reserve(length.length() + 2);  // room for the CR LF that ends the file
-    text.resize(length.length());
-    FillSink<Char> fill(&text[0]);
-    ComposeMapkeys(fill, oldNames, newNames, assemblyPairs);
-    return text;
 }
 
 }  // namespace
+
+EncodedNames::Iterator::Iterator(const char* at, const char* end) : at_(at), end_(end) {
+    std::size_t length = 0;
+    for (unsigned shift = 0; at != end; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        length |= std::size_t{byte & 0x7Fu} << shift;
+        if (byte < 0x80) {
+            name_ = std::string_view(at, length);
+            return;
+        }
+    }
+}
+
+void EncodedNames::Append(std::string_view name) {
+    std::size_t length = name.size();
+    for (; length >= 0x80; length >>= 7) {
+        bytes_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+    }
+    bytes_.push_back(static_cast<char>(length));
+    bytes_.append(name);
+    ++count_;
+}
 
 std::vector<bool> AssemblyPairs(const NameList& oldNames) {
     std::vector<bool> selected(oldNames.size());
@@ -139,25 +118,29 @@ std::vector<bool> AssemblyPairs(const NameList& oldNames) {
     return selected;
 }
 
-std::u16string ComposeMapkeyText(const NameList& oldNames, const NameList& newNames) {
-    return Compose(oldNames, newNames, AssemblyPairs(oldNames));
+MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames) {
+    MapkeyPairs pairs;
+    for (const auto& name : oldNames) {
+        pairs.oldNames.Append(Utf16ToUtf8(name));
+    }
+    for (const auto& name : newNames) {
+        pairs.newNames.Append(Utf16ToUtf8(name));
+    }
+    pairs.assemblyPairs = AssemblyPairs(oldNames);
+    return pairs;
 }
 
-std::string ComposeMapkeyBytes(const std::vector<std::string>& oldNames,
-                               const std::vector<std::string>& newNames,
-                               const std::vector<bool>& assemblyPairs) {
-    return Compose(oldNames, newNames, assemblyPairs);
-}
-
-bool StreamMapkeyBytes(const std::vector<std::string>& oldNames,
-                       const std::vector<std::string>& newNames,
-                       const std::vector<bool>& assemblyPairs, const ByteWriter& write) {
-    if (oldNames.size() != newNames.size() || assemblyPairs.size() != newNames.size()) {
+bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink) {
+    if (pairs.oldNames.size() != pairs.newNames.size() ||
+        pairs.assemblyPairs.size() != pairs.newNames.size()) {
         return false;
     }
-    auto sink = std::make_unique<BlockSink>(write);
-    ComposeMapkeys(*sink, oldNames, newNames, assemblyPairs);
-    return sink->Finish();
+    LengthCounter length;
+    Compose(length, pairs, end);
+    sink.Expect(length.length());
+    BlockFiller filler(sink);
+    Compose(filler, pairs, end);
+    return filler.Finish();
 }
 
 }  // namespace velnix

@@ -1,37 +1,87 @@
-// The rename.pro text composed from the two name lists, as UTF-16 text or as code-page bytes.
+// The rename.pro text composed from the two name lists into a sink, block by block.
 #pragma once
 
-#include <functional>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "names/name_list.h"
+#include "util/files.h"
 
 namespace velnix {
+
+// Names in the bytes of the output text (UTF-8 for the window's editor, the code page for
+// rename.pro), one after the other in one string. Each is kept after its length, seven bits
+// a byte, so that a list costs one byte a name more than its text: a million pairs stay small.
+class EncodedNames {
+  public:
+    class Iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const std::string_view*;
+        using reference = std::string_view;
+
+        Iterator(const char* at, const char* end);
+        std::string_view operator*() const { return name_; }
+        Iterator& operator++() { return *this = Iterator(name_.data() + name_.size(), end_); }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+        bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+      private:
+        const char* at_;
+        const char* end_;
+        std::string_view name_;
+    };
+
+    void Append(std::string_view name);
+    // Room for names and lengths of `bytes` bytes in all, so that the string grows only once.
+    void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+    std::size_t size() const { return count_; }
+    Iterator begin() const { return {bytes_.data(), bytes_.data() + bytes_.size()}; }
+    Iterator end() const { return {bytes_.data() + bytes_.size(), bytes_.data() + bytes_.size()}; }
+
+  private:
+    std::string bytes_;
+    std::size_t count_ = 0;
+};
+
+// The pairs of a mapkey file: both lists in the bytes of the output, and which pairs are
+// assemblies or drawings (see AssemblyPairs).
+struct MapkeyPairs {
+    EncodedNames oldNames;
+    EncodedNames newNames;
+    std::vector<bool> assemblyPairs;
+};
 
 // Marks the pairs whose old name has the extension ".asm" or ".drw" (exactly, lower case):
 // their new names are saved again by the save-assemblies mapkey.
 std::vector<bool> AssemblyPairs(const NameList& oldNames);
 
-// The output text for lists of equal length, from "save_objects all" to the master mapkey's
-// closing line and its CR LF. Lists of different length give an empty text.
-std::u16string ComposeMapkeyText(const NameList& oldNames, const NameList& newNames);
+// The pairs of the lists in UTF-8, for the window's editor.
+MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames);
 
-// The same text over names already converted to a byte code page (the templates are ASCII,
-// so the result equals the converted text).
-std::string ComposeMapkeyBytes(const std::vector<std::string>& oldNames,
-                               const std::vector<std::string>& newNames,
-                               const std::vector<bool>& assemblyPairs);
+// How the text ends: as the output box shows it, or as rename.pro with one CR LF more.
+enum class TextEnd { OutputBox, RenamePro };
 
-// Receives the composed bytes block by block; false stops the composition.
-using ByteWriter = std::function<bool(std::string_view block)>;
+// The output text, from "save_objects all" to the master mapkey's closing line and its CR LF,
+// handed to the sink in blocks of a few dozen kilobytes after telling it the whole length:
+// a text of 100 MB costs no 100 MB of memory on its way into a file. Lists of different
+// length compose nothing. False when the sink refused a block or the lists differ in length.
+bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink);
 
-// The bytes of ComposeMapkeyBytes, handed to `write` in blocks of a few dozen kilobytes
-// instead of one large text: a file of 100 MB then costs no 100 MB of memory. False when
-// `write` failed.
-bool StreamMapkeyBytes(const std::vector<std::string>& oldNames,
-                       const std::vector<std::string>& newNames,
-                       const std::vector<bool>& assemblyPairs, const ByteWriter& write);
+// Collects the text in a string.
+class StringSink final : public BlockSink {
+  public:
+    void Expect(std::size_t length) override { text.reserve(length); }
+    bool Write(std::string_view block) override {
+        text.append(block);
+        return true;
+    }
+    std::string text;
+};
 
 }  // namespace velnix

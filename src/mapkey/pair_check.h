@@ -20,11 +20,11 @@ struct PairProblem {
 inline constexpr char16_t kCountsDifferMessage[] =
     u"Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !";
 
-// A CR, an LF or a back-quote in a name would end its value or its line in rename.pro early,
-// and the rest of the name would become mapkey steps.
-bool IsUnsafeName(const std::u16string& name);
-
-// Equal counts first, then the first unsafe name (old names before new names).
+// Equal counts first, then the first name that cannot be written (old names before new
+// names), naming list and entry: a CR, an LF or a back-quote would end its value or its line
+// in rename.pro early and turn the rest of the name into mapkey steps; no Pro/ENGINEER name
+// holds another control character (U+0000 to U+001F, U+007F); and every character must exist
+// in the code page. What passes here converts to the code page without fail.
 std::optional<PairProblem> CheckPairs(const NameList& oldNames, const NameList& newNames);
 
 }  // namespace velnix

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "mapkey/compose.h"
 #include "mapkey/pair_check.h"
 #include "util/codepage.h"
 #include "util/files.h"
@@ -44,17 +43,33 @@ std::u16string WithCrLfBreaks(std::u16string_view text) {
     return out;
 }
 
-std::vector<std::string> NamesInCodePage(const NameList& names, ListId list,
-                                         std::u16string& error) {
-    std::vector<std::string> encoded(names.size());
-    for (std::size_t i = 0; i < names.size() && error.empty(); ++i) {
-        if (auto bad = AppendInCodePage(names[i], encoded[i])) {
+// Checked names convert without fail; a failure here still names the entry.
+bool AppendNamesInCodePage(const NameList& names, ListId list, EncodedNames& encoded,
+                           std::u16string& error) {
+    std::size_t bytes = 0;
+    for (const auto& name : names) {
+        bytes += name.size() + 1;
+    }
+    encoded.Reserve(bytes);
+    std::string converted;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        converted.clear();
+        if (auto bad = AppendInCodePage(names[i], converted)) {
             error = u"Achtung : Eintrag " + DecimalText(i + 1) + u" der Liste \"" +
                     ListCaption(list) + u"\" enthält das Zeichen " + DescribeChar(bad->codePoint) +
                     u", das es in der Codepage " + CodePageName() + u" nicht gibt." + kNotWritten;
+            return false;
         }
+        encoded.Append(converted);
     }
-    return encoded;
+    return true;
+}
+
+Status Saved(Status written, const std::filesystem::path& directory) {
+    if (written.ok) {
+        written.message = u"Datei rename.pro wurde gespeichert in " + FromFsPath(directory);
+    }
+    return written;
 }
 
 }  // namespace
@@ -84,44 +99,30 @@ Result<std::string> RenameProContent(std::u16string_view text) {
     return Result<std::string>::Success(std::move(bytes));
 }
 
-Result<EncodedPairs> EncodePairs(const NameList& oldNames, const NameList& newNames) {
+Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames) {
     if (auto problem = CheckPairs(oldNames, newNames)) {
-        return Result<EncodedPairs>::Failure(problem->message);
+        return Result<MapkeyPairs>::Failure(problem->message);
     }
+    MapkeyPairs pairs;
     std::u16string error;
-    EncodedPairs pairs{NamesInCodePage(oldNames, ListId::Old, error),
-                       NamesInCodePage(newNames, ListId::New, error), AssemblyPairs(oldNames)};
-    if (!error.empty()) {
-        return Result<EncodedPairs>::Failure(error);
+    if (!AppendNamesInCodePage(oldNames, ListId::Old, pairs.oldNames, error) ||
+        !AppendNamesInCodePage(newNames, ListId::New, pairs.newNames, error)) {
+        return Result<MapkeyPairs>::Failure(error);
     }
-    return Result<EncodedPairs>::Success(std::move(pairs));
+    pairs.assemblyPairs = AssemblyPairs(oldNames);
+    return Result<MapkeyPairs>::Success(std::move(pairs));
 }
 
-Result<std::string> RenameProContentForPairs(const NameList& oldNames, const NameList& newNames) {
-    const Result<EncodedPairs> pairs = EncodePairs(oldNames, newNames);
-    if (!pairs.ok()) {
-        return Result<std::string>::Failure(pairs.error);
-    }
-    return Result<std::string>::Success(RenameProBytes(*pairs.value));
+Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content) {
+    return Saved(WriteFileAtomically(directory / kRenameFileName, content), directory);
 }
 
-std::string RenameProBytes(const EncodedPairs& pairs) {
-    std::string bytes = ComposeMapkeyBytes(pairs.oldNames, pairs.newNames, pairs.assemblyPairs);
-    bytes.append("\r\n");
-    return bytes;
-}
-
-bool StreamRenamePro(const EncodedPairs& pairs, const ByteWriter& write) {
-    return StreamMapkeyBytes(pairs.oldNames, pairs.newNames, pairs.assemblyPairs, write) &&
-           write("\r\n");
-}
-
-Status WriteRenamePro(std::u16string_view directory, std::string_view content) {
-    Status written = WriteFileAtomically(RenameProPath(directory), content);
-    if (written.ok) {
-        written.message = u"Datei rename.pro wurde gespeichert in " + std::u16string(directory);
-    }
-    return written;
+Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs) {
+    return Saved(WriteFileAtomically(directory / kRenameFileName,
+                                     [&pairs](BlockSink& file) {
+                                         return ComposeMapkeys(pairs, TextEnd::RenamePro, file);
+                                     }),
+                 directory);
 }
 
 }  // namespace velnix

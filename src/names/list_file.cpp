@@ -1,5 +1,7 @@
 #include "names/list_file.h"
 
+#include <optional>
+
 #include "util/codepage.h"
 #include "util/files.h"
 #include "util/text.h"
@@ -37,6 +39,31 @@ bool HasHighBytes(std::string_view bytes) {
     return false;
 }
 
+bool StartsWith(std::string_view bytes, std::string_view start) {
+    return bytes.substr(0, start.size()) == start;
+}
+
+// Nothing when the bytes are malformed in the encoding their byte-order mark names.
+std::optional<std::u16string> DecodeText(std::string_view bytes) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+    constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+    if (StartsWith(bytes, kUtf8Mark)) {
+        const std::string_view rest = bytes.substr(kUtf8Mark.size());
+        return IsValidUtf8(rest) ? std::optional(Utf8ToUtf16(rest)) : std::nullopt;
+    }
+    if (StartsWith(bytes, kUtf16LeMark)) {
+        return DecodeUtf16(bytes.substr(kUtf16LeMark.size()), ByteOrder::LittleEndian);
+    }
+    if (StartsWith(bytes, kUtf16BeMark)) {
+        return DecodeUtf16(bytes.substr(kUtf16BeMark.size()), ByteOrder::BigEndian);
+    }
+    if (HasHighBytes(bytes) && IsValidUtf8(bytes)) {
+        return Utf8ToUtf16(bytes);
+    }
+    return DecodeCodePage(bytes);
+}
+
 }  // namespace
 
 NameList SplitListFileLines(std::u16string_view text) {
@@ -57,15 +84,17 @@ NameList SplitPastedText(std::u16string_view text) {
     return kept;
 }
 
-std::u16string DecodeListFileBytes(std::string_view bytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        return Utf8ToUtf16(bytes.substr(kByteOrderMark.size()));
+Result<NameList> DecodeListFile(std::string_view bytes, std::u16string_view path, LineRule rule) {
+    const std::optional<std::u16string> text = DecodeText(bytes);
+    if (!text || text->find(u'\0') != std::u16string::npos) {
+        return Result<NameList>::Failure(
+            u"Fehler : Die Datei \"" + std::u16string(path) +
+            u"\" konnte nicht gelesen werden: sie ist kein Text in UTF-8, in UTF-16 mit "
+            u"Byte-Order-Mark oder in der Codepage " +
+            CodePageName() + u".");
     }
-    if (HasHighBytes(bytes) && IsValidUtf8(bytes)) {
-        return Utf8ToUtf16(bytes);
-    }
-    return DecodeCodePage(bytes);
+    return Result<NameList>::Success(rule == LineRule::ListFile ? SplitListFileLines(*text)
+                                                                : SplitAnyLines(*text));
 }
 
 std::u16string ListFilePath(std::u16string_view programDirectory, ListId list) {
@@ -74,16 +103,14 @@ std::u16string ListFilePath(std::u16string_view programDirectory, ListId list) {
 }
 
 Result<NameList> ReadListFile(std::u16string_view path, LineRule rule) {
-    FileRead read = ReadWholeFile(path);
+    FileRead read = ReadWholeFile(ToFsPath(path));
     if (!read.ok) {
         if (read.missing) {
             return Result<NameList>::Success({});
         }
         return Result<NameList>::Failure(read.error);
     }
-    const std::u16string text = DecodeListFileBytes(read.bytes);
-    return Result<NameList>::Success(rule == LineRule::ListFile ? SplitListFileLines(text)
-                                                                : SplitAnyLines(text));
+    return DecodeListFile(read.bytes, path, rule);
 }
 
 Status WriteListFile(std::u16string_view path, const NameList& names) {
@@ -97,7 +124,7 @@ Status WriteListFile(std::u16string_view path, const NameList& names) {
         }
         bytes.append("\r\n");
     }
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(ToFsPath(path), bytes);
 }
 
 }  // namespace velnix

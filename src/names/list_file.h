@@ -21,17 +21,20 @@ NameList SplitAnyLines(std::u16string_view text);
 // empty lines and the lines that are exactly "Name" (a column heading copied along).
 NameList SplitPastedText(std::u16string_view text);
 
-// Text of a list file's bytes: UTF-8 when it starts with a byte-order mark or is valid UTF-8
-// with bytes above 127 (what today's editors save), otherwise the code page.
-std::u16string DecodeListFileBytes(std::string_view bytes);
+enum class LineRule { ListFile, AnyLineEnd };
+
+// The entries of a list file's bytes, split by the line rule. The text is UTF-8 or UTF-16 (LE
+// or BE) when it starts with that byte-order mark, UTF-8 when it is valid UTF-8 with bytes
+// above 127 (what today's editors save), otherwise the code page. Bytes that are none of these
+// (malformed after their mark, or holding NUL, as UTF-16 without a mark does) are refused with
+// a message naming `path`, never read as garbage.
+Result<NameList> DecodeListFile(std::string_view bytes, std::u16string_view path, LineRule rule);
 
 // "Velnix_renOLD.txt" or "Velnix_renNEW.txt" in the program directory.
 std::u16string ListFilePath(std::u16string_view programDirectory, ListId list);
 
-enum class LineRule { ListFile, AnyLineEnd };
-
 // Reads the whole file first. A missing file is an empty list (the normal first run); a file
-// that cannot be read is an error, so that the caller keeps the list it has.
+// that cannot be read or decoded is an error, so that the caller keeps the list it has.
 Result<NameList> ReadListFile(std::u16string_view path, LineRule rule = LineRule::ListFile);
 
 // Each entry followed by CR LF, in the code page; refuses an entry with a character that the

@@ -77,6 +77,8 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
 
     auto* picture = new PictureButton(QStringLiteral("Picture1"), pictures::kProgram, this);
     picture->setCursor(Qt::ArrowCursor);
+    // A picture only: nothing to press.
+    picture->setFocusPolicy(Qt::NoFocus);
     twips.place(picture, 3825, 45, 1575, 1215);
 
     QLabel* author = MakeLabel(QStringLiteral("Label3"), QStringLiteral(VELNIX_AUTHOR), this);
@@ -107,6 +109,8 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
     image2_->hide();
     connect(image1_, &PictureButton::hovered, this, &InfoWindow::Image1_MouseMove);
     connect(image2_, &PictureButton::clicked, this, &QWidget::close);
+    // The mouse always finds Image2 in its place; the keyboard presses Image1.
+    connect(image1_, &PictureButton::clicked, this, &QWidget::close);
 
     MakeHorizontalLine(QStringLiteral("Line1"), twips, 465, 4000, 3300, this);
 

@@ -13,6 +13,12 @@ inline constexpr int kMinimumHeight = 6000;
 inline constexpr int kNonClientHeight = 465;
 inline constexpr int kNonClientWidth = 120;
 
+// The status line as designed holds one line. A longer message grows it upward: first into
+// the free space above it, then the controls above it move up and the lists give up the
+// room, down to the smallest list height.
+inline constexpr int kStatusLineHeight = 285;
+inline constexpr int kSmallestListHeight = 1440;
+
 // Positions that follow the window height (all in twips).
 struct HeightLayout {
     int windowHeight;  // raised to the minimum
@@ -21,14 +27,34 @@ struct HeightLayout {
     int generateTop;   // cmd_mapkeyNow and cmd_openmFile
     int listHeight;    // list_OldName and list_NewName
     int statusTop;     // lbl_status
+    int statusHeight;  // lbl_status
 };
 
+constexpr int AtLeastZero(int value) {
+    return value < 0 ? 0 : value;
+}
+
 // The resize rule: everything that sits low moves with D = height - 8300, and the lists and
-// the output text grow by D.
-constexpr HeightLayout LayoutForHeight(int windowHeight) {
+// the output text grow by D. statusTextHeight is the height that the status message needs.
+constexpr HeightLayout LayoutForHeight(int windowHeight, int statusTextHeight = 0) {
     const int height = windowHeight < kMinimumHeight ? kMinimumHeight : windowHeight;
     const int d = height - 8300;
-    return {height, d + 7350, d + 6300, d + 6660, d + 5715, d + 7500};
+    const int listHeight = d + 5715;
+    // Free space between the status line's top and the bottom of the controls above it.
+    const int freeBelowButtons = 7500 - (6660 + 630);
+    const int freeBelowExit = 7500 - (6300 + 1170);
+    const int wanted = AtLeastZero(statusTextHeight - kStatusLineHeight);
+    const int room = AtLeastZero(listHeight - kSmallestListHeight) + freeBelowButtons;
+    const int grown = wanted < room ? wanted : room;
+    const int buttonsUp = AtLeastZero(grown - freeBelowButtons);
+    const int exitUp = AtLeastZero(grown - freeBelowExit);
+    return {height,
+            d + 7350,
+            d + 6300 - exitUp,
+            d + 6660 - buttonsUp,
+            listHeight - buttonsUp,
+            d + 7500 - grown,
+            kStatusLineHeight + grown};
 }
 
 }  // namespace velnix::layout

@@ -20,6 +20,7 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
 
     QPushButton* paste = MakeButton(QStringLiteral("paste"), QStringLiteral(" paste"), this);
     twips.place(paste, 120, 615, 2220, 330);
+    first_ = paste;
     QPushButton* deleteMarked =
         MakeButton(QStringLiteral("cmd_del"), QStringLiteral("markiertes löschen"), this);
     twips.place(deleteMarked, 105, 1080, 2220, 285);
@@ -47,6 +48,8 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     connect(paste, &QPushButton::clicked, this, &ListPanel::pasteClicked);
     connect(deleteMarked, &QPushButton::clicked, this, &ListPanel::deleteMarkedClicked);
     connect(add, &QPushButton::clicked, this, &ListPanel::addClicked);
+    // Enter in the entry field adds, as the button beneath it does.
+    connect(text1_, &QLineEdit::returnPressed, this, &ListPanel::addClicked);
     connect(clear, &QPushButton::clicked, this, &ListPanel::clearClicked);
     connect(save, &PictureButton::clicked, this, &ListPanel::saveClicked);
     connect(openList, &QPushButton::clicked, this, &ListPanel::openClicked);
@@ -55,6 +58,12 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
 
 QString ListPanel::entryText() const {
     return text1_->text();
+}
+
+void ListPanel::focusFirstCommand() {
+    // Shown as after Tab: the styles draw the focus only once the keyboard has moved it.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    first_->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace velnix::shell

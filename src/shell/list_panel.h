@@ -16,6 +16,9 @@ class ListPanel : public QFrame {
     // The text of "Einzelner Eintrag:" (Text1).
     QString entryText() const;
 
+    // Gives the keyboard to the first command, when the panel was opened by the keyboard.
+    void focusFirstCommand();
+
   signals:
     void pasteClicked();
     void deleteMarkedClicked();
@@ -26,6 +29,7 @@ class ListPanel : public QFrame {
     void closeClicked();
 
   private:
+    QWidget* first_;
     QLineEdit* text1_;
 };
 

@@ -22,6 +22,7 @@
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/rule_frame.h"
+#include "shell/status_line.h"
 #include "shell/twips.h"
 #include "util/files.h"
 
@@ -98,8 +99,8 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     cmdOpenmFile_->hide();
     connect(cmdOpenmFile_, &QPushButton::clicked, this, &MainWindow::openWrittenFile);
 
-    lblStatus_ = MakeLabel(QStringLiteral("lbl_status"), QStringLiteral("Status"), this);
-    twips.place(lblStatus_, 210, 7245, 8730, 285);
+    lblStatus_ = new StatusLine(this);
+    twips.place(lblStatus_, 210, 7245, 8730, layout::kStatusLineHeight);
 
     txtOut_ = new OutputText(this);
     twips.place(txtOut_, 9135, 180, 7320, 7350);
@@ -143,6 +144,7 @@ void MainWindow::setOuterSize(int widthTwips, int heightTwips) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    offerOutputTextFocusOnlyWhenSeen();
 }
 
 void MainWindow::Form_Resize() {
@@ -151,25 +153,43 @@ void MainWindow::Form_Resize() {
     }
     const Twips twips(*this);
     const layout::HeightLayout l =
-        layout::LayoutForHeight(twips.fromPx(height()) + layout::kNonClientHeight);
+        layout::LayoutForHeight(twips.fromPx(height()) + layout::kNonClientHeight,
+                                twips.fromPx(lblStatus_->heightForWidth(lblStatus_->width())));
     txtOut_->resize(txtOut_->width(), twips.px(l.outputHeight));
     imgExit_->move(imgExit_->x(), twips.px(l.exitTop));
     cmdMapkeyNow_->move(cmdMapkeyNow_->x(), twips.px(l.generateTop));
     cmdOpenmFile_->move(cmdOpenmFile_->x(), cmdMapkeyNow_->y());
     table_->place(twips, l.listHeight);
-    lblStatus_->move(lblStatus_->x(), twips.px(l.statusTop));
+    lblStatus_->setGeometry(lblStatus_->x(), twips.px(l.statusTop), lblStatus_->width(),
+                            twips.px(l.statusHeight));
+}
+
+void MainWindow::offerOutputTextFocusOnlyWhenSeen() {
+    // Collapsed, the output text lies beyond the window's edge: Tab must not lead there.
+    const bool seen = rect().intersects(txtOut_->geometry());
+    txtOut_->setFocusPolicy(seen ? Qt::WheelFocus : Qt::NoFocus);
+    if (!seen && txtOut_->hasFocus()) {
+        focusNextChild();
+    }
 }
 
 void MainWindow::imgOpen_Click() {
     setOuterSize(layout::kExpandedWidth, Twips(*this).fromPx(height()) + layout::kNonClientHeight);
-    imgOpen_->hide();
-    imgClose_->show();
+    swapHandles(imgOpen_, imgClose_);
 }
 
 void MainWindow::imgclose_Click() {
     setOuterSize(layout::kCollapsedWidth, Twips(*this).fromPx(height()) + layout::kNonClientHeight);
-    imgOpen_->show();
-    imgClose_->hide();
+    swapHandles(imgClose_, imgOpen_);
+}
+
+void MainWindow::swapHandles(PictureButton* pressed, PictureButton* other) {
+    other->show();
+    // The keyboard stays on the handle, so that the next Space switches back.
+    if (pressed->hasFocus()) {
+        other->setFocus(Qt::TabFocusReason);
+    }
+    pressed->hide();
 }
 
 void MainWindow::cmd_action_Click() {
@@ -223,7 +243,8 @@ void MainWindow::fileout() {
         setStatus(ToQString(content.error));
         return;
     }
-    setStatus(ToQString(WriteRenamePro(ToU16(frame5_->pathText()), *content.value).message));
+    setStatus(
+        ToQString(WriteRenamePro(ToFsPath(ToU16(frame5_->pathText())), *content.value).message));
 }
 
 void MainWindow::img_quit_Click() {
@@ -239,7 +260,9 @@ void MainWindow::openWrittenFile() {
 }
 
 void MainWindow::setStatus(const QString& text) {
-    lblStatus_->setText(text);
+    lblStatus_->showMessage(text);
+    // The status line takes the height the message needs.
+    Form_Resize();
 }
 
 }  // namespace velnix::shell

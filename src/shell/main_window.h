@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
 class QPushButton;
 
 namespace velnix::shell {
@@ -17,6 +16,7 @@ class OutputText;
 class PictureButton;
 class Platform;
 class RuleFrame;
+class StatusLine;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -40,7 +40,9 @@ class MainWindow : public QWidget {
     void openWrittenFile();
     void imgOpen_Click();
     void imgclose_Click();
+    void swapHandles(PictureButton* pressed, PictureButton* other);
     void fileout();
+    void offerOutputTextFocusOnlyWhenSeen();
     void setStatus(const QString& text);
     void setOuterSize(int widthTwips, int heightTwips);
 
@@ -53,7 +55,7 @@ class MainWindow : public QWidget {
     PictureButton* imgExit_;
     QPushButton* cmdMapkeyNow_;
     QPushButton* cmdOpenmFile_;
-    QLabel* lblStatus_;
+    StatusLine* lblStatus_;
     OutputText* txtOut_;
     QPointer<InfoWindow> info_;
 };

@@ -1,7 +1,11 @@
 #include "shell/mapping_table.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -11,6 +15,7 @@
 
 #include "names/editing.h"
 #include "names/list_file.h"
+#include "shell/list_file_place.h"
 #include "shell/list_panel.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
@@ -35,8 +40,34 @@ class QuietFill {
     QSignalBlocker blocker_;
 };
 
+// A list whose one marked entry stays marked until the user marks another: a click beside
+// the entries, a Ctrl+click or Ctrl+Space on the mark would otherwise unmark it, and
+// "markiertes löschen" would then find nothing marked.
+class SingleMarkList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        const QItemSelectionModel::SelectionFlags command =
+            QListWidget::selectionCommand(index, event);
+        if (!index.isValid() ||
+            (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))) {
+            return QItemSelectionModel::NoUpdate;
+        }
+        return command;
+    }
+};
+
+// The keys that open a context menu: the menu key, and Shift+F10 as on Windows.
+bool IsContextMenuKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
 QListWidget* MakeList(const QString& name, QWidget* window) {
-    auto* list = new QListWidget(window);
+    auto* list = new SingleMarkList(window);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
@@ -45,8 +76,7 @@ QListWidget* MakeList(const QString& name, QWidget* window) {
     return list;
 }
 
-// The marked entry is the selected one; the current row alone (after focus, or after the
-// user unmarked it with Ctrl) marks nothing.
+// The marked entry is the selected one; the current row alone (after focus) marks nothing.
 std::optional<std::size_t> MarkedRow(const QListWidget& list) {
     const QModelIndexList selected = list.selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
@@ -74,6 +104,7 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
     newList_ = MakeList(QStringLiteral("list_NewName"), window);
     for (const ListId id : {ListId::Old, ListId::New}) {
         QListWidget* control = list(id);
+        control->installEventFilter(this);
         control->viewport()->installEventFilter(this);
         connect(control, &QListWidget::itemSelectionChanged, this, [this, id] { list_Click(id); });
     }
@@ -85,7 +116,7 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
     connect(panel_, &ListPanel::clearClicked, this, &MappingTable::clear_Click);
     connect(panel_, &ListPanel::saveClicked, this, &MappingTable::save_Click);
     connect(panel_, &ListPanel::openClicked, this, &MappingTable::open_Click);
-    connect(panel_, &ListPanel::closeClicked, panel_, &QWidget::hide);
+    connect(panel_, &ListPanel::closeClicked, this, &MappingTable::hidePanel);
 }
 
 void MappingTable::place(const Twips& twips, int listHeightTwips) {
@@ -116,12 +147,15 @@ QListWidget* MappingTable::list(ListId list) const {
 
 bool MappingTable::eventFilter(QObject* watched, QEvent* event) {
     ListId id;
-    if (watched == oldList_->viewport()) {
+    if (watched == oldList_ || watched == oldList_->viewport()) {
         id = ListId::Old;
-    } else if (watched == newList_->viewport()) {
+    } else if (watched == newList_ || watched == newList_->viewport()) {
         id = ListId::New;
     } else {
         return QObject::eventFilter(watched, event);
+    }
+    if (watched == list(id)) {
+        return listKeyboardEvent(id, *event);
     }
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -141,19 +175,34 @@ bool MappingTable::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+// The keyboard's way to the list panel: the menu key or Shift+F10 on the list, and the
+// context-menu event that some systems make of them.
+bool MappingTable::listKeyboardEvent(ListId list, QEvent& event) {
+    const bool opens =
+        (event.type() == QEvent::KeyPress && IsContextMenuKey(static_cast<QKeyEvent&>(event))) ||
+        (event.type() == QEvent::ContextMenu &&
+         static_cast<QContextMenuEvent&>(event).reason() == QContextMenuEvent::Keyboard);
+    if (!opens) {
+        return false;
+    }
+    list_MouseDown(list, Qt::RightButton);
+    panel_->focusFirstCommand();
+    return true;
+}
+
 void MappingTable::list_MouseDown(ListId list, Qt::MouseButton button) {
     if (button == Qt::RightButton) {
         panel_->show();
         activate(list);
     } else if (button == Qt::LeftButton) {
-        panel_->hide();
+        hidePanel();
         activate(list);
     }
 }
 
 void MappingTable::list_Click(ListId list) {
     activate(list);
-    panel_->hide();
+    hidePanel();
 }
 
 void MappingTable::cmd_hinzu_Click() {
@@ -164,34 +213,53 @@ void MappingTable::cmd_hinzu_Click() {
 
 void MappingTable::cmd_del_Click() {
     const ListId id = activeList();
-    setNames(id, DeleteMarked(names(id), MarkedRow(*list(id))));
-    panel_->hide();
+    // Without a mark the command would remove only the empty entries, which the user did
+    // not ask for.
+    if (const std::optional<std::size_t> marked = MarkedRow(*list(id))) {
+        setNames(id, DeleteMarked(names(id), marked));
+    } else {
+        emit statusMessage(QStringLiteral("Achtung : In der Liste \"") +
+                           ToQString(ListCaption(id)) +
+                           QStringLiteral("\" ist kein Eintrag markiert; es wurde nichts "
+                                          "gelöscht."));
+    }
+    hidePanel();
 }
 
 void MappingTable::clear_Click() {
     setNames(activeList(), {});
-    panel_->hide();
+    hidePanel();
 }
 
 void MappingTable::open_Click() {
     const ListId id = activeList();
-    Result<NameList> read = ReadListFile(ListFilePath(ToU16(platform_.programDirectory()), id));
+    Result<NameList> read = ReadListFile(ToU16(ListFileForOpening(platform_, id)));
     if (read.ok()) {
         setNames(id, *read.value);
     } else {
         emit statusMessage(ToQString(read.error));
     }
-    panel_->hide();
+    hidePanel();
 }
 
 void MappingTable::save_Click() {
     const ListId id = activeList();
-    const Status written =
-        WriteListFile(ListFilePath(ToU16(platform_.programDirectory()), id), names(id));
+    const ListFilePlace place = ListFileForSaving(platform_, id);
+    if (!place.besideProgram) {
+        // A failure shows in the write's own message, which names the file.
+        QDir().mkpath(platform_.userDataDirectory());
+    }
+    const Status written = WriteListFile(ToU16(place.path), names(id));
     if (!written.ok) {
         emit statusMessage(ToQString(written.message));
+    } else if (!place.besideProgram) {
+        emit statusMessage(QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
+                           QStringLiteral("\" wurde in \"") + place.path +
+                           QStringLiteral("\" gespeichert, weil Velnix im Programmverzeichnis \"") +
+                           platform_.programDirectory() +
+                           QStringLiteral("\" keine Dateien anlegen kann."));
     }
-    panel_->hide();
+    hidePanel();
 }
 
 void MappingTable::paste_Click() {
@@ -203,6 +271,15 @@ void MappingTable::paste_Click() {
     {
         const QuietFill quiet(control);
         control.addItems(texts);
+    }
+    hidePanel();
+}
+
+void MappingTable::hidePanel() {
+    // The keyboard goes back to the list the command acted on, not on to whichever control
+    // follows the panel.
+    if (panel_->isAncestorOf(QApplication::focusWidget())) {
+        list(activeList())->setFocus(Qt::OtherFocusReason);
     }
     panel_->hide();
 }

@@ -39,6 +39,7 @@ class MappingTable : public QObject {
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool listKeyboardEvent(ListId list, QEvent& event);
 
     void list_MouseDown(ListId list, Qt::MouseButton button);
     void list_Click(ListId list);
@@ -49,6 +50,7 @@ class MappingTable : public QObject {
     void save_Click();
     void paste_Click();
 
+    void hidePanel();
     void activate(ListId list);
 
     Platform& platform_;

@@ -13,15 +13,6 @@ namespace {
 
 const QColor kOrange(255, 128, 0);
 
-std::vector<std::string> Utf8Names(const NameList& names) {
-    std::vector<std::string> bytes;
-    bytes.reserve(names.size());
-    for (const auto& name : names) {
-        bytes.push_back(Utf16ToUtf8(name));
-    }
-    return bytes;
-}
-
 }  // namespace
 
 OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
@@ -51,7 +42,11 @@ OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
 }
 
 void OutputText::showMapkeys(const NameList& oldNames, const NameList& newNames) {
-    setBytes(ComposeMapkeyBytes(Utf8Names(oldNames), Utf8Names(newNames), AssemblyPairs(oldNames)));
+    // One text of the exact length handed over at once: appended block by block, the editor
+    // would redo work for the whole text at every block.
+    StringSink text;
+    ComposeMapkeys(PairsInUtf8(oldNames, newNames), TextEnd::OutputBox, text);
+    setBytes(text.text);
 }
 
 void OutputText::setBytes(const std::string& utf8) {
@@ -61,6 +56,11 @@ void OutputText::setBytes(const std::string& utf8) {
     SendScintilla(SCI_SETTEXT, std::uintptr_t{0}, utf8.c_str());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+}
+
+bool OutputText::focusNextPrevChild(bool next) {
+    // QScintilla keeps Tab for itself; the window's focus chain gets it back.
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 std::u16string OutputText::content() const {

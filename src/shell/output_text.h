@@ -1,5 +1,6 @@
 // The output text "txt_OUT": the generated mapkeys, editable before they are written, shown
-// orange on black. Line ends stay as written (CR LF).
+// orange on black. Line ends stay as written (CR LF). Tab and Shift+Tab move the focus on, as
+// in every other control: a tab character has no place in a mapkey.
 #pragma once
 
 #include <Qsci/qsciscintilla.h>
@@ -26,6 +27,9 @@ class OutputText : public QsciScintilla {
 
   signals:
     void doubleClicked();
+
+  protected:
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void setBytes(const std::string& utf8);

@@ -1,7 +1,10 @@
 #include "shell/picture_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "shell/pictures.h"
 
@@ -12,6 +15,8 @@ PictureButton::PictureButton(const QString& objectName, const QString& picture, 
     setObjectName(objectName);
     setCursor(pictures::PointerCursor());
     setMouseTracking(true);
+    // Tab reaches it; a click does not take the focus, as with the pictures of other programs.
+    setFocusPolicy(Qt::TabFocus);
     setPicture(picture);
 }
 
@@ -27,13 +32,17 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (fitted_.isNull() || fitted_.devicePixelRatio() != ratio) {
         fitted_ = pictures::Fitted(picture_, size(), ratio);
     }
-    if (fitted_.isNull()) {
-        return;
-    }
-    const QSizeF shown = fitted_.deviceIndependentSize();
     QPainter painter(this);
-    painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
-                       fitted_);
+    if (!fitted_.isNull()) {
+        const QSizeF shown = fitted_.deviceIndependentSize();
+        painter.drawPixmap(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                           fitted_);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void PictureButton::resizeEvent(QResizeEvent*) {
@@ -51,6 +60,19 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         emit clicked();
     }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // A held key presses once.
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 // A picture that acts as a button: it shows its picture, its own pointer while the mouse is
-// over it, and reports clicks and hovering.
+// over it, and reports clicks and hovering. The keyboard reaches it with Tab and presses it
+// with Space or Enter; a focus frame shows when it has the focus.
 #pragma once
 
 #include <QPixmap>
@@ -26,6 +27,7 @@ class PictureButton : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QString picture_;

@@ -5,6 +5,14 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+bool IsLeadSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsTrailSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
 bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
@@ -84,13 +92,33 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     return out;
 }
 
+std::optional<std::u16string> DecodeUtf16(std::string_view bytes, ByteOrder order) {
+    if (bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    const std::size_t high = order == ByteOrder::BigEndian ? 0 : 1;
+    std::u16string text(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i + high]) << 8 |
+                                        static_cast<unsigned char>(bytes[2 * i + 1 - high]));
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsLeadSurrogate(text[i]) && i + 1 < text.size() && IsTrailSurrogate(text[i + 1])) {
+            ++i;
+        } else if (IsLeadSurrogate(text[i]) || IsTrailSurrogate(text[i])) {
+            return std::nullopt;
+        }
+    }
+    return text;
+}
+
 char32_t CodePointAt(std::u16string_view text, std::size_t index, std::size_t* units) {
     const char16_t c = text[index];
     std::size_t length = 1;
     char32_t cp = c;
-    if (c >= 0xD800 && c <= 0xDBFF && index + 1 < text.size()) {
+    if (IsLeadSurrogate(c) && index + 1 < text.size()) {
         const char16_t low = text[index + 1];
-        if (low >= 0xDC00 && low <= 0xDFFF) {
+        if (IsTrailSurrogate(low)) {
             cp = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (low - 0xDC00);
             length = 2;
         }

@@ -1,13 +1,16 @@
 // velnix-cli as the user runs it: a child process with list files, exit codes and output bytes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "mapkey/rename_file.h"
+#include "names/list_file.h"
 #include "names/rule.h"
+#include "support/composed.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 #include "util/files.h"
@@ -22,195 +25,238 @@ constexpr char16_t kProgram[] = u"velnix-cli.exe";
 constexpr char16_t kProgram[] = u"velnix-cli";
 #endif
 
-// Longer than any rename.pro written here, so that a shorter one has to replace it whole.
-const std::string kOldContent = [] {
-    std::string text;
-    for (int i = 0; i < 4000; ++i) {
-        text += "alter Inhalt\r\n";
+// `count` lines "<before><i><after>", each ending in CR LF.
+std::string Numbered(const std::string& before, int count, const std::string& after) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) {
+        lines += before + std::to_string(i) + after + "\r\n";
     }
-    return text;
-}();
+    return lines;
+}
 
-// A temporary folder with the list files old.txt and new.txt and an output folder "out" that
-// already holds a rename.pro.
+// Longer than the rename.pro of a few pairs, so that a shorter one has to replace it whole.
+const std::string kOldContent = Numbered("alter Inhalt ", 4000, "");
+
+// A temporary folder, the working folder of velnix-cli, with the list files "alt" and "neu"
+// and an output folder "out" that already holds a rename.pro.
 class Sandbox {
   public:
-    Sandbox() {
-        std::filesystem::create_directory(ToFsPath(outDir_));
-        std::filesystem::create_directory(ToFsPath(scratch_));
+    explicit Sandbox(const std::string& oldBytes = "", const std::string& newBytes = "") {
+        test::WriteBytes(dir_.File(u"alt"), oldBytes);
+        test::WriteBytes(dir_.File(u"neu"), newBytes);
         test::WriteBytes(RenameProPath(outDir_), kOldContent);
     }
-
-    void Lists(const std::string& oldBytes, const std::string& newBytes) {
-        test::WriteBytes(dir_.File(u"old.txt"), oldBytes);
-        test::WriteBytes(dir_.File(u"new.txt"), newBytes);
-    }
-
-    // The words OLD, NEW, OUT, MISSING and NOWHERE stand for paths in the sandbox.
-    test::ProcessResult Run(std::vector<std::string> args) const {
-        for (auto& arg : args) {
-            const std::u16string path = arg == "OLD"       ? dir_.File(u"old.txt")
-                                        : arg == "NEW"     ? dir_.File(u"new.txt")
-                                        : arg == "OUT"     ? outDir_
-                                        : arg == "MISSING" ? dir_.File(u"fehlt.txt")
-                                        : arg == "NOWHERE" ? dir_.File(u"fehlt")
-                                                           : Utf8ToUtf16(arg);
-            arg = Utf16ToUtf8(path);
+    static std::u16string Program() { return JoinPath(test::OwnDirectory(), kProgram); }
+    // The arguments separated by single spaces, '' for an empty one; with a first word LIMITED,
+    // velnix-cli runs with 60 MB of address space and its standard output goes nowhere.
+    test::ProcessResult Run(std::string_view line, std::chrono::microseconds delay = {},
+                            int signal = 0) const {
+        std::vector<std::string> args;
+        for (std::size_t start = 0; start < line.size();) {
+            const std::size_t end = std::min(line.find(' ', start), line.size());
+            args.emplace_back(
+                line.substr(start, end - start) == "''" ? "" : line.substr(start, end - start));
+            start = end + 1;
         }
-        return test::RunProcess(JoinPath(test::OwnDirectory(), kProgram), args, scratch_);
+        if (args.empty() || args[0] != "LIMITED") {
+            return test::RunProcess(Program(), args, dir_.path(), delay, signal);
+        }
+        args[0] = Utf16ToUtf8(Program());
+        args.insert(args.begin(), {"-c", "ulimit -v 60000 && exec \"$0\" \"$@\" >/dev/null"});
+        return test::RunProcess(u"/bin/sh", args, dir_.path());
     }
 
     std::string RenamePro() const { return test::ReadBytes(RenameProPath(outDir_)); }
     const std::u16string& outDir() const { return outDir_; }
+    const std::u16string& path() const { return dir_.path(); }
+    std::ptrdiff_t OutFileCount() const {
+        return std::distance(std::filesystem::directory_iterator(ToFsPath(outDir_)), {});
+    }
 
   private:
     test::TempDir dir_;
     std::u16string outDir_ = dir_.File(u"out");
-    std::u16string scratch_ = dir_.File(u"scratch");
 };
 
-// Arguments separated by single spaces.
-std::vector<std::string> Args(std::string_view line) {
-    std::vector<std::string> args;
-    for (std::size_t start = 0; start < line.size();) {
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        args.emplace_back(line.substr(start, end - start));
-        start = end + 1;
+// A list longer than a slice of the command line's reading (a megabyte): 6000 names of about
+// 200 characters "<stem>x…x<i>.prt", ending in CR LF, LF and CR by turns, every 1000th empty,
+// then `last`.
+std::string ManyNames(const std::string& stem, const std::string& last) {
+    static const char* const kEnds[] = {"\r\n", "\n", "\r"};
+    std::string list;
+    for (int i = 0; i < 6000; ++i) {
+        list += i % 1000 == 0 ? "" : stem + std::string(190, 'x') + std::to_string(i) + ".prt";
+        list += kEnds[i % 3];
     }
-    return args;
+    return list + last;
 }
 
-constexpr char kNewToOut[] = "generate --old OLD --new NEW --out OUT";
-constexpr char kNewToStdout[] = "generate --old OLD --new NEW --stdout";
+const std::string kManyOld = ManyNames("C:\\work\\teil", "last.asm");
+const std::string kManyNew = ManyNames("neu", "x.asm");
+// 300000 short names: their rename.pro of hundreds of megabytes fits in 60 MB of address space.
+const std::string kPlentyOfNames = Numbered("teil", 300000, ".prt");
+
+constexpr char kNewToOut[] = "generate --old alt --new neu --out out";
+constexpr char kNewToStdout[] = "generate --old alt --new neu --stdout";
 constexpr char kArgError[] = "Fehler in den Argumenten: ";
 
-struct FailureCase {
+struct RunCase {
     const char* label;
     int exitCode;
     const char* args;
-    const char* oldBytes;
-    const char* newBytes;
-    const char* errorPart;
+    std::string oldBytes, newBytes;
+    const char* said;  // part of stdout after success, of stderr otherwise
 };
 
-class CliFailure : public ::testing::TestWithParam<FailureCase> {};
+class CliRun : public ::testing::TestWithParam<RunCase> {};
 
-TEST_P(CliFailure, ReportsOnStderrAndLeavesRenameProAlone) {
-    const FailureCase& c = GetParam();
-    Sandbox box;
-    box.Lists(c.oldBytes, c.newBytes);
-    const auto result = box.Run(Args(c.args));
+TEST_P(CliRun, AnswersWithExitCodeAndMessageAndLeavesRenameProAlone) {
+    const RunCase& c = GetParam();
+    const Sandbox box(c.oldBytes, c.newBytes);
+    const auto result = box.Run(c.args);
     EXPECT_EQ(result.exitCode, c.exitCode);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << result.err;
+    const std::string& said = c.exitCode == 0 ? result.out : result.err;
+    EXPECT_NE(said.find(c.said), std::string::npos) << said;
+    EXPECT_EQ(c.exitCode == 0 ? result.err : result.out, "");
     if (c.exitCode == 2) {
         EXPECT_NE(result.err.find("Aufruf: velnix-cli generate --old"), std::string::npos);
     }
     EXPECT_TRUE(box.RenamePro() == kOldContent);
+    EXPECT_EQ(box.OutFileCount(), 1);
 }
 
-const FailureCase kFailures[] = {
+// clang-format off
+const RunCase kRuns[] = {
+    {"Help", 0, "--help", "", "", "generate"},
+    {"Version", 0, "--version", "", "", "velnix-cli " VELNIX_VERSION},
     {"CountsDiffer", 1, kNewToOut, "a.prt\r\nb.prt\r\n", "x.prt\r\n",
      "Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"},
     {"NewListEmpty", 1, kNewToStdout, "a.prt\r\n", "", "unterschiedliche Anzahl"},
     {"BackQuote", 1, kNewToStdout, "a.prt", "x`y.prt",
      "Eintrag 1 der Liste \"neuer Name\" enthält einen Zeilenumbruch oder ein `"},
-    {"LineBreakFromRule", 1, "generate --old OLD --rule teil x\ny --out OUT", "a.prt\r\nteil.prt",
-     "", "Eintrag 2 der Liste \"neuer Name\""},
+    {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, kManyOld, ManyNames("neu", "x`y.prt"),
+     "Eintrag 6001 der Liste \"neuer Name\" enthält"},
+    {"LineBreakFromRule", 1, "generate --old alt --rule teil x\ny --out out",
+     "a.prt\r\nteil.prt", "", "Eintrag 2 der Liste \"neuer Name\""},
     {"OutsideCodePage", 1, kNewToOut, "a.prt\nb.prt", "x.prt\n\xE2\x98\x83.prt", "U+2603"},
-    {"OldFileMissing", 1, "generate --old MISSING --new NEW --stdout", "", "x", "Fehler : "},
-    {"NewFileIsFolder", 1, "generate --old OLD --new OUT --stdout", "a", "", "Fehler : "},
+    {"OldFileMissing", 1, "generate --old fehlt --new neu --stdout", "", "x", "Fehler : "},
+    {"NewFileIsFolder", 1, "generate --old alt --new out --stdout", "a", "", "Fehler : "},
+    {"OutFolderMissing", 3, "generate --old alt --new neu --out fehlt", "a", "x", "Fehler : "},
     {"NoArguments", 2, "", "", "", kArgError},
     {"UnknownCommand", 2, "erzeugen", "", "", kArgError},
-    {"NoOld", 2, "generate --new NEW --stdout", "", "x", kArgError},
-    {"NoNewNorRule", 2, "generate --old OLD --out OUT", "a", "", "--new DATEI oder --rule"},
-    {"NoDestination", 2, "generate --old OLD --new NEW", "a", "x", "--out VERZEICHNIS oder"},
-    {"NewAndRule", 2, "generate --old OLD --new NEW --rule a b --stdout", "a", "x", kArgError},
-    {"OutAndStdout", 2, "generate --old OLD --new NEW --out OUT --stdout", "a", "x", kArgError},
-    {"RuleOneValue", 2, "generate --old OLD --rule a --stdout", "a", "", kArgError},
-    {"OutFolderMissing", 3, "generate --old OLD --new NEW --out NOWHERE", "a", "x", "Fehler : "},
+    {"NoOld", 2, "generate --new neu --stdout", "", "x", kArgError},
+    {"NoNewNorRule", 2, "generate --old alt --out out", "a", "", "--new DATEI oder --rule"},
+    {"NoDestination", 2, "generate --old alt --new neu", "a", "x", "--out VERZEICHNIS oder"},
+    {"EmptyOut", 2, "generate --old alt --new neu --out ''", "a", "x", "--out ist leer"},
+    {"EmptyOld", 2, "generate --old '' --new neu --stdout", "a", "x", "--old ist leer"},
+    {"EmptyNew", 2, "generate --old alt --new '' --stdout", "a", "x", "--new ist leer"},
+    {"NewAndRule", 2, "generate --old alt --new neu --rule a b --stdout", "a", "x", kArgError},
+    {"OutAndStdout", 2, "generate --old alt --new neu --out out --stdout", "a", "x", kArgError},
+    {"RuleOneValue", 2, "generate --old alt --rule a --stdout", "a", "", kArgError},
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)  // ASan reserves more than the limit
+    // Plain ASCII lists are read in slices; with one umlaut they are read whole, which takes more.
+    {"PlainListsFitIn60MB", 0, "LIMITED generate --old alt --new neu --stdout",
+     kPlentyOfNames, kPlentyOfNames, ""},
+    {"RunningOutOfMemory", 1, "LIMITED generate --old alt --new neu --out out",
+     "K\xC3\xBChler" + kPlentyOfNames, kPlentyOfNames, "Fehler : Der Arbeitsspeicher reicht für "
+     "diese Listen nicht aus. Die Datei rename.pro wurde nicht geschrieben !\n"},
+#endif
 };
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(ExitCodes, CliFailure, ::testing::ValuesIn(kFailures),
+INSTANTIATE_TEST_SUITE_P(ExitCodes, CliRun, ::testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST(CliInfo, HelpAndVersionGoToStdout) {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--help"}, "generate"},
-        {{"generate", "--help"}, "--rule"},
-        {{"--version"}, std::string("velnix-cli ") + VELNIX_VERSION},
-    };
-    Sandbox box;
-    for (const auto& [args, part] : cases) {
-        const auto result = box.Run(args);
-        EXPECT_EQ(result.exitCode, 0) << args[0];
-        EXPECT_NE(result.out.find(part), std::string::npos) << result.out;
-        EXPECT_EQ(result.err, "");
-    }
-}
 
 struct ListCase {
     const char* label;
-    std::string oldBytes;
-    std::string newBytes;
-    NameList oldNames;  // as read, before the clean-up
-    NameList newNames;
+    std::string oldBytes, newBytes;  // with a rule, the new list holds the names it must give
+    const char* source = "--new neu";
 };
+
+// What the command line must read from a list file: the whole file decoded, any line end.
+NameList Read(const std::string& bytes) {
+    return DecodeListFile(bytes, u"liste.txt", LineRule::AnyLineEnd).value.value();
+}
 
 class CliLists : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(CliLists, StdoutAndOutGiveTheComposedBytes) {
     const ListCase& c = GetParam();
-    const auto expected = RenameProContentForPairs(clean(c.oldNames), c.newNames);
-    ASSERT_TRUE(expected.ok());
-    Sandbox box;
-    box.Lists(c.oldBytes, c.newBytes);
-
-    const auto printed = box.Run(Args(kNewToStdout));
+    const std::string expected = test::ComposedRenamePro(clean(Read(c.oldBytes)), Read(c.newBytes));
+    ASSERT_NE(expected, "");
+    const Sandbox box(c.oldBytes, c.newBytes);
+    const auto printed = box.Run(std::string("generate --old alt ") + c.source + " --stdout");
     EXPECT_EQ(printed.exitCode, 0);
     EXPECT_EQ(printed.err, "");
-    EXPECT_EQ(printed.out, *expected.value);
-
-    const auto saved = box.Run(Args(kNewToOut));
+    EXPECT_TRUE(printed.out == expected);
+    const auto saved = box.Run(std::string("generate --old alt ") + c.source + " --out out");
     EXPECT_EQ(saved.exitCode, 0);
-    EXPECT_EQ(saved.err, "");
-    EXPECT_EQ(saved.out,
-              "Datei rename.pro wurde gespeichert in " + Utf16ToUtf8(box.outDir()) + "\n");
-    EXPECT_EQ(box.RenamePro(), printed.out);  // the longer file before is gone
+    EXPECT_EQ(saved.out, "Datei rename.pro wurde gespeichert in out\n");
+    EXPECT_TRUE(box.RenamePro() == expected);  // the longer file before is gone
 }
 
+// Plain ASCII lists are read in slices, any other whole; the rule works on the raw old names.
+const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.drw";
 // clang-format off
 const ListCase kLists[] = {
-    {"CrLf", "teil00001.prt\r\nbaugruppe.asm\r\n", "neu00001.prt\r\nbg_neu.asm\r\n",
-     {u"teil00001.prt", u"baugruppe.asm"}, {u"neu00001.prt", u"bg_neu.asm"}},
-    {"MixedLineEnds", "a.prt\rb.drw\nc.prt", "x.prt\ny.drw\r\nz.prt\r",
-     {u"a.prt", u"b.drw", u"c.prt"}, {u"x.prt", u"y.drw", u"z.prt"}},
-    {"PathsCleaned", "C:\\work\\bracket.prt.3\r\nD:\\a\\motor.asm.12\r\n", "halter.prt\nmotor.asm",
-     {u"C:\\work\\bracket.prt.3", u"D:\\a\\motor.asm.12"}, {u"halter.prt", u"motor.asm"}},
-    {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\r\n", "k\xC3\xBChler_neu.prt",
-     {u"Kühler.prt"}, {u"kühler_neu.prt"}},
+    {"Plain", "C:\\work\\bracket.prt.3\r\nb.drw\nc.prt", "x.prt\ny.drw\r\nz.prt\r"},
+    {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm"},
+    {"ManySlices", kManyOld, kManyNew},
+    {"CodePageDecidedByTheWholeFile", "K\xFChler.prt\n" + kManyOld + "\r\nK\xC3\xBChler.asm",
+     "a.prt\n" + kManyNew + "\ry.drw"},
+    {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw", "--rule teil part"},
+    {"RuleWithEmptyExpression", kRawOld,
+     "neu_C:\\work\\teil1.prt.2\nneu_teil2.asm\nneu_baugruppe_teil.drw", "--rule '' neu_"},
+    {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
+     "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLists),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(CliRule, NewNamesComeFromTheRawOldNames) {
-    const NameList old{u"C:\\work\\teil00001.prt.2", u"teil00002.asm", u"baugruppe_teil.drw"};
-    const std::pair<std::u16string, std::u16string> rules[] = {
-        {u"teil", u"part"}, {u"", u"neu_"}, {u"fehlt", u"x"}, {u".prt", u"_ü.prt"}};
-    Sandbox box;
-    box.Lists("C:\\work\\teil00001.prt.2\r\nteil00002.asm\r\nbaugruppe_teil.drw\r\n", "");
-    for (const auto& [expression, replacement] : rules) {
-        const auto expected =
-            RenameProContentForPairs(clean(old), ApplyRule(old, expression, replacement));
-        ASSERT_TRUE(expected.ok());
-        const auto result = box.Run({"generate", "--old", "OLD", "--rule", Utf16ToUtf8(expression),
-                                     Utf16ToUtf8(replacement), "--stdout"});
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(result.out, *expected.value) << Utf16ToUtf8(expression);
-    }
+#ifndef _WIN32
+// Paths are bytes on Linux: a file or folder named in Latin-1 is the one used, never one whose
+// name merely shows the same.
+TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
+    const Sandbox box("", "teil_neu.prt\r\n");
+    const std::string folder = Utf16ToUtf8(box.path());
+    const std::string lookalike = folder + "/K\xEF\xBF\xBDhler";  // U+FFFD in UTF-8
+    std::filesystem::create_directory(lookalike);
+    std::filesystem::create_directory(folder + "/K\xFChler");
+    ASSERT_TRUE(WriteFileAtomically(folder + "/K\xFChler/alt\xE9.txt", "teil.prt\r\n").ok);
+
+    const auto result = box.Run("generate --old K\xFChler/alt\xE9.txt --new neu --out K\xFChler");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes,
+              test::ComposedRenamePro({u"teil.prt"}, {u"teil_neu.prt"}));
+    EXPECT_TRUE(std::filesystem::is_empty(lookalike));
 }
+
+// Killed while it writes, velnix-cli leaves the earlier rename.pro whole, and the next run
+// leaves nothing beside the file it writes.
+TEST(CliInterrupted, KeepsTheEarlierFileAndLeavesNothingBehind) {
+    const Sandbox box(kManyOld, kManyNew);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(box.Run(kNewToOut).exitCode, 0);
+    const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+    const std::string written = box.RenamePro();
+
+    const int signals[] = {SIGINT, SIGTERM, SIGKILL};
+    for (int round = 0; round < 6; ++round) {
+        test::WriteBytes(RenameProPath(box.outDir()), kOldContent);
+        box.Run(kNewToOut, runTime * (round + 1) / 8, signals[round % 3]);
+        const std::string after = box.RenamePro();
+        EXPECT_TRUE(after == kOldContent || after == written) << "round " << round;
+        EXPECT_EQ(box.OutFileCount(), 1) << "round " << round;
+    }
+    test::WriteBytes(JoinPath(box.outDir(), u"rename.pro.velnix-99999999-0.tmp"), "gone");
+    ASSERT_EQ(box.Run(kNewToOut).exitCode, 0);
+    EXPECT_TRUE(box.RenamePro() == written);
+    EXPECT_EQ(box.OutFileCount(), 1);
+}
+#endif
 
 }  // namespace
 }  // namespace velnix

@@ -2,163 +2,114 @@
 
 #include <gtest/gtest.h>
 
-#include "mapkey/builders.h"
-#include "mapkey/templates.h"
-#include "util/text.h"
+#include <cstdint>
+
 #include "util/unicode.h"
 
 namespace velnix {
 namespace {
 
-// The text's lines without their CR LF; fails when any other line break occurs.
-std::vector<std::string> CrLfLines(const std::u16string& text) {
-    const std::string bytes = Utf16ToUtf8(text);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(bytes.substr(start, end - start));
-        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos);
+std::string Composed(const NameList& oldNames, const NameList& newNames) {
+    StringSink sink;
+    ComposeMapkeys(PairsInUtf8(oldNames, newNames), TextEnd::RenamePro, sink);
+    return sink.text;
+}
+
+// FNV-1a: pins every byte of a file in one number.
+std::uint64_t Fingerprint(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char byte : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211u;
     }
-    EXPECT_EQ(start, bytes.size()) << "text must end with CR LF";
-    return lines;
+    return hash;
 }
 
-std::vector<std::string> TemplateLines(std::string_view text) {
-    return CrLfLines(Utf8ToUtf16(text));
-}
+// Counts the blocks and keeps the told length; refuses every block from a given one on.
+class RecordingSink final : public BlockSink {
+  public:
+    void Expect(std::size_t length) override { expected = length; }
+    bool Write(std::string_view) override { return ++blocks < refuseFrom; }
+    std::size_t expected = 0, blocks = 0, refuseFrom = SIZE_MAX;
+};
 
-TEST(TemplatesTest, HaveTheirCharacterAndLineCounts) {
-    const struct {
-        std::string_view text;
-        std::size_t characters, lines;
-    } cases[] = {
-        {templates::txt_kopf, 18, 1},       {templates::txt_open, 216, 3},
-        {templates::txt_Kern, 1310, 20},    {templates::txt_end, 23, 1},
-        {templates::txt_saveALL, 727, 10},  {templates::txt_CallAll, 224, 3},
-        {templates::txt_mapkeyneu, 517, 9},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.text.size(), c.characters);
-        EXPECT_EQ(TemplateLines(c.text).size(), c.lines);
+struct ComposeCase {
+    const char* label;
+    NameList oldNames, newNames;
+    std::size_t bytes;
+    std::uint64_t fingerprint;       // of the whole file
+    std::vector<std::string> parts;  // each found in the file
+    std::size_t refusedBlock;        // a sink that refuses from this block on gets no further one
+};
+
+class ComposeTest : public testing::TestWithParam<ComposeCase> {};
+
+TEST_P(ComposeTest, ComposesTheFileAndStopsAtARefusedBlock) {
+    const ComposeCase& c = GetParam();
+    const MapkeyPairs pairs = PairsInUtf8(c.oldNames, c.newNames);
+    StringSink file;
+    ASSERT_TRUE(ComposeMapkeys(pairs, TextEnd::RenamePro, file));
+    EXPECT_EQ(file.text.size(), c.bytes);
+    EXPECT_EQ(Fingerprint(file.text), c.fingerprint);
+    for (const auto& part : c.parts) {
+        EXPECT_NE(file.text.find(part), std::string::npos) << part;
     }
+    RecordingSink refusing;
+    refusing.refuseFrom = c.refusedBlock;
+    EXPECT_FALSE(ComposeMapkeys(pairs, TextEnd::RenamePro, refusing));
+    EXPECT_EQ(refusing.expected, c.bytes);
+    EXPECT_EQ(refusing.blocks, c.refusedBlock);
 }
 
-TEST(ComposeTest, WorkedExampleOfTwoPairs) {
-    const auto lines = CrLfLines(
-        ComposeMapkeyText({u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}) +
-        u"\r\n");
-    ASSERT_EQ(lines.size(), 109u);
-    std::size_t bytes = 0;
-    for (const auto& line : lines) {
-        bytes += line.size() + 2;
+// The file for one pair whose old name is `length` times "ä": the file of the pair ("ä", "b")
+// with every "ä" stretched.
+std::string WithLongOldName(std::size_t length) {
+    std::string text = Composed({u"\u00e4"}, {u"b"});
+    const std::string longName = Utf16ToUtf8(std::u16string(length, u'\u00e4'));
+    for (std::size_t p = 0; (p = text.find("\xC3\xA4", p)) != std::string::npos;
+         p += longName.size()) {
+        text.replace(p, 2, longName);
     }
-    EXPECT_EQ(bytes, 6603u);
-
-    const auto open = TemplateLines(templates::txt_open);
-    const auto core = TemplateLines(templates::txt_Kern);
-    const auto save = TemplateLines(templates::txt_saveALL);
-    const auto callAll = TemplateLines(templates::txt_CallAll);
-    const std::string update = "mapkey(continued) ~ Update `file_open` `Inputname` `";
-    const std::string renameTo = "mapkey(continued) ~ Update `rename` `InputPanel2` `";
-    const std::string end = "mapkey(continued) ~ ;";
-    const auto at = [&](std::size_t number) { return lines.at(number - 1); };
-
-    EXPECT_EQ(at(1), "save_objects all");
-    for (const auto& [first, oldName, newName] :
-         {std::tuple{2, "teil1.prt", "teil1_neu.prt"}, std::tuple{26, "bg1.asm", "bg1_neu.asm"}}) {
-        const std::size_t n = static_cast<std::size_t>(first);
-        EXPECT_EQ(at(n), first == 2 ? "mapkey umb0 ~ ;\\" : "mapkey umb1 ~ ;\\");
-        EXPECT_EQ(at(n + 1), open[0]);
-        EXPECT_EQ(at(n + 2), open[1]);
-        EXPECT_EQ(at(n + 3), update + oldName + "`;\\");
-        for (std::size_t k = 1; k < 20; ++k) {
-            EXPECT_EQ(at(n + 3 + k), k == 5 ? renameTo + newName + "`;\\" : core[k]);
-        }
-        EXPECT_EQ(at(n + 23), end);
-    }
-    EXPECT_EQ(at(50), "");
-    EXPECT_EQ(at(51), "mapkey CallALLNow ~ ;\\");
-    EXPECT_EQ(at(54), update + "teil1.prt`;\\");
-    EXPECT_EQ(at(55), callAll[0]);
-    EXPECT_EQ(at(60), update + "bg1.asm`;\\");
-    EXPECT_EQ(at(64), end);
-    EXPECT_EQ(at(66), "mapkey saveALLNow ~ ;\\");
-    EXPECT_EQ(at(67), save[0]);
-    EXPECT_EQ(at(69), update + "teil1_neu.prt`;\\");
-    EXPECT_EQ(at(79), update + "bg1_neu.asm`;\\");
-    EXPECT_EQ(at(86), save[9]);
-    EXPECT_EQ(at(89), "mapkey saveASMNow ~ ;\\");
-    EXPECT_EQ(at(92), update + "bg1_neu.asm`;\\");
-    EXPECT_EQ(at(100), end);
-    const std::vector<std::string> tail(lines.begin() + 100, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{
-                        "", "mapkey rename ~ ;\\", "mapkey(continued) ~ ;%CallALLNow;\\",
-                        "mapkey(continued) ~ ;%umb0;\\", "mapkey(continued) ~ ;%umb1;\\",
-                        "mapkey(continued) ~ ;%SaveASMNow;\\",
-                        "mapkey(continued) ~ ;%SaveAllNow;\\", end, ""}));
+    return text;
 }
+const std::string kLongNameFile = WithLongOldName(70000);
 
-TEST(ComposeTest, EmptyListsGiveTheSeventeenLineFile) {
-    const auto lines = CrLfLines(ComposeMapkeyText({}, {}) + u"\r\n");
-    EXPECT_EQ(lines,
-              (std::vector<std::string>{
-                  "save_objects all", "", "mapkey CallALLNow ~ ;\\", "mapkey(continued) ~ ;", "",
-                  "mapkey saveALLNow ~ ;\\", "mapkey(continued) ~ ;", "", "mapkey saveASMNow ~ ;\\",
-                  "mapkey(continued) ~ ;", "", "mapkey rename ~ ;\\",
-                  "mapkey(continued) ~ ;%CallALLNow;\\", "mapkey(continued) ~ ;%SaveASMNow;\\",
-                  "mapkey(continued) ~ ;%SaveAllNow;\\", "mapkey(continued) ~ ;", ""}));
-}
+const std::string kOpen = "mapkey(continued) ~ Update `file_open` `Inputname` `";
+const std::string kCall = "\r\nmapkey(continued) ~ ;%";
+const std::string kMaster =  // up to the call of the first pair mapkey
+    "\r\n\r\nmapkey rename ~ ;\\" + kCall + "CallALLNow;\\" + kCall;
 
-TEST(ComposeTest, PairIndexesAreDecimalInOrder) {
-    const NameList names(12, u"x.prt");
-    const std::string text = Utf16ToUtf8(ComposeMapkeyText(names, names));
-    EXPECT_NE(text.find("mapkey umb10 ~ ;\\\r\n"), std::string::npos);
-    EXPECT_NE(text.find("%umb9;\\\r\nmapkey(continued) ~ ;%umb10;\\\r\n"
-                        "mapkey(continued) ~ ;%umb11;\\\r\nmapkey(continued) ~ ;%SaveASMNow"),
-              std::string::npos);
-}
+// The fingerprints pin each file byte for byte; the parts show where to look when one differs.
+// clang-format off
+const ComposeCase kFiles[] = {
+    {"WorkedExampleOfTwoPairs", {u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"},
+     6603, 315801691557110417u,
+     {"save_objects all\r\nmapkey umb0 ~ ;\\\r\n", kOpen + "teil1.prt`;\\\r\n",
+      "mapkey(continued) ~ Update `rename` `InputPanel2` `teil1_neu.prt`;\\\r\n",
+      "\r\n\r\nmapkey CallALLNow ~ ;\\\r\n", "\r\n\r\nmapkey saveALLNow ~ ;\\\r\n",
+      "\r\n\r\nmapkey saveASMNow ~ ;\\\r\n",
+      kMaster + "umb0;\\" + kCall + "umb1;\\" + kCall + "SaveASMNow;\\" + kCall + "SaveAllNow;\\"},
+     1},
+    {"EmptyLists", {}, {}, 320, 14625824980647231397u,
+     {"mapkey CallALLNow ~ ;\\\r\nmapkey(continued) ~ ;\r\n", kMaster + "SaveASMNow;\\"}, 1},
+    // Pair indexes past the 16-bit range must not overflow.
+    {"PairsPast16Bits", NameList(32770, u"a.asm"), NameList(32770, u"b"),
+     113788310, 14955746558678215317u,
+     {"\r\nmapkey umb32769 ~ ;\\\r\n", kCall + "umb32769;\\" + kCall + "SaveASMNow;\\"}, 100},
+    // Bigger than a block: handed over whole, or not at all after a refusal.
+    {"NameLongerThanABlock", {std::u16string(70000, u'\u00e4')}, {u"b"}, kLongNameFile.size(),
+     Fingerprint(kLongNameFile), {}, 1},
+};
+// clang-format on
 
-TEST(ComposeTest, NewNameFillsOnlyItsPlaceholder) {
-    // "a" occurs in "mapkey" long before the placeholder; "" empties the value.
-    for (const std::u16string newName : {u"a", u"", u"NeuName123", u"PlatzhalterName"}) {
-        const std::u16string text = ComposeMapkeyText({u"x.asm", u"y.asm"}, {newName, newName});
-        const std::u16string core =
-            ReplaceFirst(Utf8ToUtf16(templates::txt_Kern), u"NeuName123", newName);
-        const std::u16string save =
-            ReplaceFirst(Utf8ToUtf16(templates::txt_saveALL), u"PlatzhalterName", newName);
-        EXPECT_NE(text.find(u"`x.asm" + core), std::u16string::npos);
-        EXPECT_NE(text.find(u"`y.asm" + core), std::u16string::npos);
-        EXPECT_NE(text.find(u"saveASMNow ~ ;\\\r\n" + save + save + u"mapkey(continued) ~ ;"),
-                  std::u16string::npos);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Files, ComposeTest, testing::ValuesIn(kFiles),
+                         [](const auto& info) { return std::string(info.param.label); });
 
-TEST(ComposeTest, SaveAssembliesSelectsByTheOldNamesExtension) {
-    const NameList oldNames{u"a.asm", u"b.ASM", u"c.drw", u"d.asm.7", u"e.prt", u"f.drw.2"};
-    EXPECT_EQ(AssemblyPairs(oldNames), (std::vector<bool>{true, false, true, true, false, true}));
-
-    const NameList newNames{u"A.prt", u"B", u"C", u"D", u"E.asm", u"F"};
-    const std::string text = Utf16ToUtf8(ComposeMapkeyText(oldNames, newNames));
-    const std::string saveAsm = text.substr(text.find("mapkey saveASMNow"));
-    std::string selected;
-    for (std::size_t p = 0; (p = saveAsm.find("`Inputname` `", p)) != std::string::npos; ++p) {
-        selected += saveAsm.substr(p + 13, saveAsm.find('`', p + 13) - p - 13) + ",";
-    }
-    EXPECT_EQ(selected, "A.prt,C,D,F,");
-}
-
-TEST(ComposeTest, ListsOfDifferentLengthComposeNothing) {
-    EXPECT_EQ(ComposeMapkeyText({u"a.prt"}, {}), u"");
-}
-
-TEST(ComposeTest, ListsBeyondSixteenBitIndexesWork) {
-    // Pair indexes past the 16-bit range (32767) must not overflow.
-    const NameList oldNames(32770, u"a.asm");
-    const NameList newNames(32770, u"b");
-    const std::u16string text = ComposeMapkeyText(oldNames, newNames);
-    EXPECT_NE(text.find(u"\r\nmapkey umb32769 ~ ;\\\r\n"), std::u16string::npos);
-    EXPECT_NE(text.find(u";%umb32769;\\\r\nmapkey(continued) ~ ;%SaveASMNow;\\\r\n"),
-              std::u16string::npos);
+// The save-assemblies mapkey takes the pairs whose old name is exactly .asm or .drw.
+TEST(SaveAssembliesTest, SelectsByTheOldNamesExtension) {
+    const MapkeyPairs pairs =
+        PairsInUtf8({u"a.asm", u"b.ASM", u"c.drw", u"d.asm.7", u"e.prt", u"f.drw.2"},
+                    {u"A.prt", u"B", u"C", u"D", u"E.asm", u"F"});
+    EXPECT_EQ(pairs.assemblyPairs, (std::vector<bool>{true, false, true, true, false, true}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The real Windows desktop behind the window: settings in the registry, the drive list's
-// letters and labels, and the shell reaching paths outside the ANSI code page.
+// letters and labels, the user's data folder, and the shell reaching paths outside the ANSI
+// code page.
 #include <windows.h>
 
 #include <QDir>
@@ -15,35 +16,23 @@ namespace velnix::test {
 class DesktopPlatformTest : public QObject {
     Q_OBJECT
 
-    // What Windows itself reads under HKEY_CURRENT_USER\Software\Velnix\Velnix\Optionen.
-    static QString RegistryValue(const QString& key) {
-        wchar_t value[512] = {};
-        DWORD size = sizeof(value);
-        const LSTATUS status = RegGetValueW(
-            HKEY_CURRENT_USER, L"Software\\Velnix\\Velnix\\Optionen",
-            reinterpret_cast<const wchar_t*>(key.utf16()), RRF_RT_REG_SZ, nullptr, value, &size);
-        return status == ERROR_SUCCESS ? QString::fromWCharArray(value) : QStringLiteral("<none>");
-    }
-
   private slots:
-    void settingsLandInTheRegistry_data() {
-        QTest::addColumn<QString>("key");
-        QTest::newRow("rule") << QStringLiteral("txt_rename.Text");
-        QTest::newRow("replacement") << QStringLiteral("txt_renameNEU.Text");
-        QTest::newRow("folder") << QStringLiteral("txt_path.Text");
-    }
+    // Where Windows itself reads it, and a developer's own value survives the test.
     void settingsLandInTheRegistry() {
-        QFETCH(QString, key);
-        shell::DesktopPlatform platform;
+        const QString key = QStringLiteral("txt_path.Text");
         const QString missing = QStringLiteral("\x01missing");
-        const QString before = platform.readSetting(key, missing);
+        const QString before = shell::DesktopPlatform().readSetting(key, missing);
         const QString value = QStringLiteral(" C:\\Ablage\\Müller ");
-        platform.writeSetting(key, value);
-        QCOMPARE(RegistryValue(key), value);
+        shell::DesktopPlatform().writeSetting(key, value);
+        wchar_t stored[512] = {};
+        DWORD size = sizeof(stored);
+        QVERIFY(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velnix\\Velnix\\Optionen",
+                             reinterpret_cast<const wchar_t*>(key.utf16()), RRF_RT_REG_SZ, nullptr,
+                             stored, &size) == ERROR_SUCCESS);
+        QCOMPARE(QString::fromWCharArray(stored), value);
         QCOMPARE(shell::DesktopPlatform().readSetting(key, missing), value);
-        // A developer's own settings survive the test.
         if (before != missing) {
-            platform.writeSetting(key, before);
+            shell::DesktopPlatform().writeSetting(key, before);
         }
     }
 
@@ -59,6 +48,12 @@ class DesktopPlatformTest : public QObject {
                                                !drive.label.contains(drive.root.left(2))),
                      qPrintable(drive.label));
         }
+    }
+
+    // Where the list files go when the program's folder is not writable.
+    void userDataIsTheRoamingApplicationData() {
+        QCOMPARE(shell::DesktopPlatform().userDataDirectory().toLower(),
+                 (qEnvironmentVariable("APPDATA") + QStringLiteral("\\Velnix")).toLower());
     }
 
     void shellReachesPathsOutsideTheCodePage() {

@@ -1,11 +1,12 @@
-// A platform for the window tests: settings in an INI file, a temporary program directory,
-// a shell that records its calls, fixed drives, and the real clipboard.
+// A platform for the window tests: settings, shell and clipboard of its own, fixed drives and
+// temporary program, user data and work directories; and the control lookups all window tests
+// share.
 #pragma once
 
-#include <QSettings>
+#include <QHash>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <memory>
+#include <QTest>
 
 #include "shell/platform/platform.h"
 
@@ -15,24 +16,46 @@ class FakePlatform : public shell::Platform {
   public:
     FakePlatform();
 
-    QString readSetting(const QString& key, const QString& fallback) override;
-    void writeSetting(const QString& key, const QString& value) override;
-    void openWithShell(QWidget* owner, const QString& path) override;
-    bool shellExecute(const QString& target, const QString& operation) override;
-    QString programDirectory() const override;
-    QList<shell::Drive> drives() const override;
-    QString clipboardText() const override;
+    QString readSetting(const QString& key, const QString& fallback) override {
+        return settings.value(key, fallback);
+    }
+    void writeSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    void openWithShell(QWidget*, const QString& path) override { shellCalls << "open " + path; }
+    bool shellExecute(const QString& target, const QString& operation) override {
+        shellCalls << operation + " " + target;
+        return true;
+    }
+    QString programDirectory() const override { return program; }
+    QString userDataDirectory() const override { return path("user/Velnix"); }
+    QList<shell::Drive> drives() const override { return fakeDrives; }
+    QString clipboardText() const override { return clipboard; }
 
-    // A folder for the test's own files (an output directory, for example).
-    QString workDirectory() const;
-    QSettings& settings() { return *settings_; }
+    // A path in the platform's temporary directory, in native form; "work" is a folder for
+    // the test's own files.
+    QString path(const QString& relative) const;
 
+    QHash<QString, QString> settings;
     QStringList shellCalls;  // "open <path>" or "<operation> <target>"
     QList<shell::Drive> fakeDrives;
+    QString clipboard;
+    QString program;  // a writable folder; the test may move it
 
   private:
     QTemporaryDir dir_;
-    std::unique_ptr<QSettings> settings_;
 };
+
+// The control of that name in the window; the test stops when there is none.
+template <class T = QWidget>
+T* Child(const QObject* window, const char* name) {
+    T* control = window->findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return control;
+}
+
+inline void Click(const QObject* window, const char* name) {
+    QTest::mouseClick(Child(window, name), Qt::LeftButton);
+}
 
 }  // namespace velnix::test

@@ -1,11 +1,10 @@
-// The main window driven as the user drives it: generate, write, discard, open, remember.
+// The main window driven as the user drives it: generate, write, discard, open, remember,
+// resize, read the status line, move with Tab.
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
-#include "mapkey/compose.h"
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
 #include "shell/fake_platform.h"
@@ -13,244 +12,273 @@
 #include "shell/main_window.h"
 #include "shell/mapping_table.h"
 #include "shell/message_box.h"
-#include "shell/output_dir_panel.h"
 #include "shell/output_text.h"
 #include "shell/qt_text.h"
+#include "shell/status_line.h"
 #include "shell/test_registry.h"
 #include "shell/twips.h"
+#include "support/composed.h"
 #include "util/files.h"
 
 namespace velnix::test {
 
-using shell::MainWindow;
-using shell::ToQString;
-using shell::ToU16;
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-  private:
     std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<shell::MainWindow> window_;
     QStringList messages_;
 
-    template <class T>
-    T* child(const char* name) const {
-        T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
+    QWidget* control(const char* name) const { return Child(window_.get(), name); }
+    QLineEdit* field(const char* name) const { return Child<QLineEdit>(window_.get(), name); }
+    void click(const char* name) { Click(window_.get(), name); }
+    shell::OutputText* output() const { return Child<shell::OutputText>(window_.get(), "txt_OUT"); }
+    QString work() const { return platform_->path("work"); }
+    std::string renamePro() const {
+        const FileRead read = ReadWholeFile(RenameProPath(shell::ToU16(work())));
+        return read.ok ? read.bytes : std::string("<missing>");
     }
-    void click(const char* button) { QTest::mouseClick(child<QWidget>(button), Qt::LeftButton); }
-    QString status() const { return child<QLabel>("lbl_status")->text(); }
-    std::u16string outputText() const { return child<shell::OutputText>("txt_OUT")->content(); }
     void fill(const NameList& oldNames, const NameList& newNames) {
         window_->mappingTable().setNames(ListId::Old, oldNames);
         window_->mappingTable().setNames(ListId::New, newNames);
     }
-    std::string renamePro() const {
-        const FileRead read = ReadWholeFile(RenameProPath(ToU16(platform_->workDirectory())));
-        return read.ok ? read.bytes : std::string("<missing>");
-    }
     void startWindow() {
-        window_ = std::make_unique<MainWindow>(*platform_);
+        window_ = std::make_unique<shell::MainWindow>(*platform_);
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    // The outer size in twips, as the window was designed.
+    void resizeTo(int widthTwips, int heightTwips) {
+        const shell::Twips twips(*window_);
+        window_->resize(twips.px(widthTwips - layout::kNonClientWidth),
+                        twips.px(heightTwips - layout::kNonClientHeight));
     }
 
   private slots:
     void init() {
+        window_.reset();
         platform_ = std::make_unique<FakePlatform>();
         messages_.clear();
         shell::SetMessageRecorderForTests([this](const QString& text) { messages_ << text; });
         startWindow();
-        child<QLineEdit>("txt_path")->setText(platform_->workDirectory());
+        field("txt_path")->setText(work());
     }
+    void cleanupTestCase() { shell::SetMessageRecorderForTests({}); }
 
-    void cleanup() {
-        window_->close();
-        window_.reset();
-        shell::SetMessageRecorderForTests({});
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
-        }
-    }
-
-    void generateThenOkWritesWhatTheCoreComposes_data() {
+    // OK writes what the core composes from the cleaned-up lists, or says why it wrote
+    // nothing: the user's edit holds a character that the code page lacks, or a folder is in
+    // the file's place. The written file opens from the button and by a double click.
+    void generateThenOk_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
-        QTest::newRow("two pairs") << NameList{u"C:\\work\\teil1.prt.3", u"bg1.asm"}
-                                   << NameList{u"teil1_neu.prt", u"bg1_neu.asm"};
-        QTest::newRow("empty lists") << NameList{} << NameList{};
-        QTest::newRow("umlauts and empty")
-            << NameList{u"K\u00fchler.asm", u""} << NameList{u"", u"\u20ac.drw"};
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("failure");  // how the status line starts; empty: written
+        QTest::newRow("cleaned names in the code page")
+            << NameList{u"C:\\work\\teil1.prt.3", u"K\u00fchler.asm", u""}
+            << NameList{u"teil1_neu.prt", u"", u"\u20ac.drw"} << QString() << QString();
+        QTest::newRow("empty lists") << NameList{} << NameList{} << QString() << QString();
+        QTest::newRow("edit outside the code page")
+            << NameList{u"a.prt"} << NameList{u"b.prt"} << "edit"
+            << QStringLiteral("Achtung : Das Zeichen \"\u2603\"");
+        QTest::newRow("folder in the file's place")
+            << NameList{u"a.prt"} << NameList{u"b.prt"} << "folder"
+            << "Fehler : ";
     }
-
-    void generateThenOkWritesWhatTheCoreComposes() {
+    void generateThenOk() {
         QFETCH(NameList, oldNames);
         QFETCH(NameList, newNames);
+        QFETCH(QString, obstacle);
+        QFETCH(QString, failure);
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
         QVERIFY(messages_.isEmpty());
         QCOMPARE(window_->mappingTable().names(ListId::Old), clean(oldNames));
-        QVERIFY(child<QWidget>("Frame5")->isVisible());
-        QVERIFY(child<QWidget>("cmd_openmFile")->isVisible());
-        QCOMPARE(outputText(), ComposeMapkeyText(clean(oldNames), newNames));
-
+        QVERIFY(control("Frame5")->isVisible() && control("cmd_openmFile")->isVisible());
+        QCOMPARE(output()->content(), ComposedText(clean(oldNames), newNames));
+        click("cmd_openmFile");  // nothing written yet
+        QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
+        if (obstacle == "edit") {
+            output()->append(QStringLiteral("\u2603"));
+        } else if (obstacle == "folder") {
+            QDir(work()).mkdir("rename.pro");
+        }
+        control("kontextmenue")->show();
         click("cmd_okfiles");
-        QVERIFY(!child<QWidget>("Frame5")->isVisible());
-        QVERIFY(!child<QWidget>("kontextmenue")->isVisible());
-        QCOMPARE(status(), QStringLiteral("Datei rename.pro wurde gespeichert in ") +
-                               platform_->workDirectory());
-        QCOMPARE(renamePro(), *RenameProContentForPairs(clean(oldNames), newNames).value);
+        QVERIFY(!control("Frame5")->isVisible() && !control("kontextmenue")->isVisible());
+        const QString status = Child<QLabel>(window_.get(), "lbl_status")->text();
+        QCOMPARE(failure.isEmpty() ? status : status.left(failure.size()),
+                 failure.isEmpty() ? "Datei rename.pro wurde gespeichert in " + work() : failure);
+        QCOMPARE(renamePro(),
+                 failure.isEmpty() ? ComposedRenamePro(clean(oldNames), newNames) : "<missing>");
+        click("cmd_openmFile");
+        QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
+        const QString file = shell::ToQString(RenameProPath(shell::ToU16(work())));
+        QCOMPARE(platform_->shellCalls, QStringList(failure.isEmpty() ? 2 : 0, "open " + file));
     }
 
-    void listsThatCannotMakeMapkeysGenerateNothing_data() {
+    // The close picture drops the text. Lists that cannot make mapkeys drop it too, and say
+    // why, except while the new names are still to be filled in.
+    void listsThatCannotMakeMapkeysComposeNothing_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("more new names")
+        QTest::addColumn<QString>("message");  // its start
+        QTest::newRow("counts differ")
             << NameList{u"a", u"b"} << NameList{u"c", u"d", u"e"}
-            << QStringLiteral(
-                   "Achtung : Die Listen haben eine unterschiedliche Anzahl von "
-                   "Elementen !");
-        QTest::newRow("no new names yet") << NameList{u"a", u"b", u"c"} << NameList{} << QString();
-        QTest::newRow("back-quote")
-            << NameList{u"a"} << NameList{u"b`;~ Activate"}
-            << QStringLiteral(
-                   "Achtung : Eintrag 1 der Liste \"neuer Name\" enthält einen "
-                   "Zeilenumbruch oder ein ` und kann nicht in den Mapkey "
-                   "geschrieben werden !");
+            << "Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !";
+        QTest::newRow("no new names yet") << NameList{u"a", u"b"} << NameList{} << QString();
+        QTest::newRow("outside the code page")
+            << NameList{u"a"} << NameList{u"\u540d.prt"}
+            << QStringLiteral("Achtung : Eintrag 1 der Liste \"neuer Name\" enthält das Zeichen");
     }
-
-    void listsThatCannotMakeMapkeysGenerateNothing() {
+    void listsThatCannotMakeMapkeysComposeNothing() {
         QFETCH(NameList, oldNames);
         QFETCH(NameList, newNames);
         QFETCH(QString, message);
         fill({u"x"}, {u"y"});
-        click("cmd_mapkeyNow");  // a text from before must not survive
+        click("cmd_mapkeyNow");
         click("img_quit");
+        QVERIFY(output()->content().empty() && !control("Frame5")->isVisible());
+        click("cmd_mapkeyNow");
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
-        QCOMPARE(messages_, message.isEmpty() ? QStringList() : QStringList{message});
-        QVERIFY(outputText().empty());
-        QVERIFY(!child<QWidget>("Frame5")->isVisible());
-        QVERIFY(!child<QWidget>("cmd_openmFile")->isVisible());
+        QCOMPARE(messages_.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(messages_.join(QString()).startsWith(message));
+        QVERIFY(output()->content().empty());
+        QVERIFY(!control("cmd_openmFile")->isVisible());
         QCOMPARE(renamePro(), std::string("<missing>"));
     }
 
-    void closePictureDiscardsTheText() {
-        fill({u"a.prt"}, {u"b.prt"});
-        click("cmd_mapkeyNow");
-        click("img_quit");
-        QVERIFY(!child<QWidget>("Frame5")->isVisible());
-        QVERIFY(outputText().empty());
-        QCOMPARE(renamePro(), std::string("<missing>"));
-    }
-
-    void writeFailureIsReportedNotPraised() {
-        fill({u"a.prt"}, {u"b\u2603.prt"});
-        click("cmd_mapkeyNow");
-        click("cmd_okfiles");
-        QVERIFY(status().startsWith(QStringLiteral("Achtung : Das Zeichen \"\u2603\"")));
-        QCOMPARE(renamePro(), std::string("<missing>"));
-
-        // A folder in the file's place cannot be replaced.
-        QDir(platform_->workDirectory()).mkdir(QStringLiteral("rename.pro"));
-        fill({u"a.prt"}, {u"b.prt"});
-        click("cmd_mapkeyNow");
-        click("cmd_okfiles");
-        QVERIFY(status().startsWith(QStringLiteral("Fehler : ")));
-    }
-
-    void openActionsOpenOnlyAnExistingFile() {
-        const QString file = ToQString(RenameProPath(ToU16(platform_->workDirectory())));
-        fill({}, {});
-        click("cmd_mapkeyNow");
-        click("cmd_openmFile");
-        QTest::mouseDClick(child<shell::OutputText>("txt_OUT")->viewport(), Qt::LeftButton);
-        QVERIFY(platform_->shellCalls.isEmpty());
-
-        click("cmd_okfiles");
-        click("cmd_openmFile");
-        QTest::mouseDClick(child<shell::OutputText>("txt_OUT")->viewport(), Qt::LeftButton);
-        QCOMPARE(platform_->shellCalls, QStringList(2, QStringLiteral("open ") + file));
-    }
-
-    void actionDerivesNewNamesFromOldNames() {
+    // The rule's fields start with their defaults and derive the new names; they and the
+    // folder survive a restart, and the expression is stored at generate already.
+    void ruleAndFolderSurviveARestart() {
+        QCOMPARE(field("txt_rename")->text() + field("txt_renameNEU")->text(),
+                 "OldName123NewName123");
         fill({u"prt_prt.prt", u""}, {u"manual"});
-        child<QLineEdit>("txt_rename")->setText(QStringLiteral("prt"));
-        child<QLineEdit>("txt_renameNEU")->setText(QStringLiteral("asm"));
+        field("txt_rename")->setText("prt");
+        field("txt_renameNEU")->setText(" asm ");
         click("cmd_action");
-        QCOMPARE(window_->mappingTable().names(ListId::New), (NameList{u"asm_prt.prt", u""}));
-    }
-
-    void settingsHaveDefaultsAndSurviveARestart() {
-        QCOMPARE(child<QLineEdit>("txt_rename")->text(), QStringLiteral("OldName123"));
-        QCOMPARE(child<QLineEdit>("txt_renameNEU")->text(), QStringLiteral("NewName123"));
-
-        child<QLineEdit>("txt_rename")->setText(QStringLiteral(" alt "));
-        click("cmd_mapkeyNow");  // stores the expression at once
-        QCOMPARE(platform_->readSetting(QStringLiteral("txt_rename.Text"), {}),
-                 QStringLiteral(" alt "));
-        child<QLineEdit>("txt_renameNEU")->setText(QStringLiteral("neu"));
-        const QString missing = platform_->workDirectory() + QStringLiteral("-fehlt");
-        child<QLineEdit>("txt_path")->setText(missing);
+        QCOMPARE(window_->mappingTable().names(ListId::New), (NameList{u" asm _prt.prt", u""}));
+        field("txt_rename")->setText(" alt ");
+        click("cmd_mapkeyNow");
+        QCOMPARE(platform_->settings.value("txt_rename.Text"), " alt ");
+        field("txt_path")->setText(work() + "-fehlt");
         click("img_EXIT");
         QVERIFY(!window_->isVisible());
-
         startWindow();
-        QCOMPARE(child<QLineEdit>("txt_rename")->text(), QStringLiteral(" alt "));
-        QCOMPARE(child<QLineEdit>("txt_renameNEU")->text(), QStringLiteral("neu"));
-        QCOMPARE(child<QLineEdit>("txt_path")->text(), missing);
+        QCOMPARE(field("txt_rename")->text() + "/" + field("txt_renameNEU")->text(), " alt / asm ");
+        QCOMPARE(field("txt_path")->text(), work() + "-fehlt");
     }
 
-    void resizeRuleMovesTheLowerControls_data() {
-        QTest::addColumn<int>("heightTwips");
-        QTest::addColumn<int>("listHeight");
-        QTest::addColumn<int>("outputHeight");
-        QTest::addColumn<int>("exitTop");
-        QTest::addColumn<int>("generateTop");
-        QTest::addColumn<int>("statusTop");
-        QTest::newRow("start") << 8000 << 5415 << 7050 << 6000 << 6360 << 7200;
-        QTest::newRow("below minimum") << 4000 << 3415 << 5050 << 4000 << 4360 << 5200;
-        QTest::newRow("taller") << 10300 << 7715 << 9350 << 8300 << 8660 << 9500;
-    }
-
-    void resizeRuleMovesTheLowerControls() {
-        QFETCH(int, heightTwips);
-        QFETCH(int, listHeight);
-        QFETCH(int, outputHeight);
-        QFETCH(int, exitTop);
-        QFETCH(int, generateTop);
-        QFETCH(int, statusTop);
-        const shell::Twips twips(*window_);
-        window_->resize(window_->width(), twips.px(heightTwips - layout::kNonClientHeight));
-        const auto near = [&](int pixels, int twipsValue) {
-            return std::abs(pixels - twips.px(twipsValue)) <= 1;
-        };
-        QVERIFY(near(child<QWidget>("list_OldName")->height(), listHeight));
-        QVERIFY(near(child<QWidget>("list_NewName")->height(), listHeight));
-        QVERIFY(near(child<QWidget>("txt_OUT")->height(), outputHeight));
-        QVERIFY(near(child<QWidget>("img_EXIT")->y(), exitTop));
-        QVERIFY(near(child<QWidget>("cmd_mapkeyNow")->y(), generateTop));
-        QVERIFY(near(child<QWidget>("cmd_openmFile")->y(), generateTop));
-        QVERIFY(near(child<QWidget>("lbl_status")->y(), statusTop));
-    }
-
+    // A handle switches the width and hands the keyboard to the other handle, so that the
+    // next Space switches back.
     void handlesSwitchTheWidth() {
-        const shell::Twips twips(*window_);
         const int collapsed = window_->width();
-        QVERIFY(!child<QWidget>("txt_OUT")->geometry().intersects(window_->rect()));
-        click("imgOpen");
-        QCOMPARE(window_->width(), twips.px(layout::kExpandedWidth - layout::kNonClientWidth));
-        QVERIFY(window_->rect().contains(child<QWidget>("txt_OUT")->geometry()));
-        QVERIFY(!child<QWidget>("imgOpen")->isVisible());
-        click("imgclose");
+        QVERIFY(!output()->geometry().intersects(window_->rect()));
+        control("imgOpen")->setFocus();
+        QTest::keyClick(control("imgOpen"), Qt::Key_Space);
+        QCOMPARE(window_->width(),
+                 shell::Twips(*window_).px(layout::kExpandedWidth - layout::kNonClientWidth));
+        QVERIFY(window_->rect().contains(output()->geometry()) && !control("imgOpen")->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(window_->width(), collapsed);
-        QVERIFY(child<QWidget>("imgOpen")->isVisible());
-        QVERIFY(!child<QWidget>("imgclose")->isVisible());
+        QVERIFY(control("imgOpen")->hasFocus() && !control("imgclose")->isVisible());
+    }
+
+    // The lower controls move with the height and the lists and the output text grow with
+    // it. A long message wraps, a path breaking where it must, into room that the controls
+    // above make and give back; it is the tool tip too.
+    void lowerControlsMakeRoomForTheWholeMessage_data() {
+        QTest::addColumn<int>("heightTwips");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("whole");  // false: more than the lists can give
+        const QString failure = "Fehler : Die Datei \"/home/benutzer/" +
+                                QString("ein_sehr_langer_Ordnername/").repeated(6) +
+                                "rename.pro\" konnte nicht geschrieben werden: keine "
+                                "Berechtigung. Die Datei rename.pro wurde nicht geschrieben !";
+        QTest::newRow("start height") << layout::kStartHeight << failure << true;
+        QTest::newRow("below the smallest height") << 4000 << failure + " " + failure << true;
+        QTest::newRow("taller, a word wider than the line")
+            << 10300 << failure + " " + QString("Baugruppe_").repeated(12) << true;
+        QTest::newRow("more than the room") << 6000 << (failure + " ").repeated(8) << false;
+    }
+    void lowerControlsMakeRoomForTheWholeMessage() {
+        QFETCH(int, heightTwips);
+        QFETCH(QString, message);
+        QFETCH(bool, whole);
+        // The window's height, the tops of the lower controls, the heights of the growing ones.
+        const auto places = [this] {
+            QList<int> places{window_->height()};
+            for (const char* name : {"img_EXIT", "cmd_mapkeyNow", "cmd_openmFile", "lbl_status"}) {
+                places << control(name)->y();
+            }
+            for (const char* name : {"list_OldName", "list_NewName", "txt_OUT"}) {
+                places << control(name)->height();
+            }
+            return places;
+        };
+        const QList<int> before = places();
+        resizeTo(layout::kCollapsedWidth, heightTwips);
+        const QList<int> after = places();
+        for (int i = 1; i < after.size(); ++i) {  // moved or grown as much as the window
+            QVERIFY(std::abs(after[i] - before[i] - (after[0] - before[0])) <= 1);
+        }
+
+        auto* line = Child<QLabel>(window_.get(), "lbl_status");
+        emit window_->mappingTable().statusMessage(message);
+        QCOMPARE(line->text(), message);
+        QCOMPARE(line->toolTip(), message);
+        // Every character shown, on lines no wider than the status line, and room for all.
+        const QStringList lines = shell::WrapLines(message, line->font(), line->width());
+        QCOMPARE(lines.join(QString()), message);
+        for (const QString& text : lines) {
+            QVERIFY(line->fontMetrics().horizontalAdvance(text.trimmed()) <= line->width());
+        }
+        QCOMPARE(lines.size() * line->fontMetrics().height() <= line->height(), whole);
+        QVERIFY(control("list_OldName")->height() >=
+                shell::Twips(*window_).px(layout::kSmallestListHeight) - 1);
+        QVERIFY(window_->rect().contains(line->geometry()));
+        for (const char* name :
+             {"list_OldName", "list_NewName", "cmd_mapkeyNow", "cmd_openmFile", "img_EXIT"}) {
+            QVERIFY2(!control(name)->geometry().intersects(line->geometry()), name);
+        }
+        emit window_->mappingTable().statusMessage("Status");
+        QCOMPARE(places(), after);
+    }
+
+    // Collapsed, the output text lies beyond the edge and Tab never leads there; seen, Tab
+    // leads in and on again, and no Tab key types into it.
+    void tabReachesTheOutputTextOnlyWhenSeen_data() {
+        QTest::addColumn<int>("widthTwips");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("collapsed") << layout::kCollapsedWidth << false;
+        QTest::newRow("expanded") << layout::kExpandedWidth << true;
+        QTest::newRow("dragged wider") << 12000 << true;
+    }
+    void tabReachesTheOutputTextOnlyWhenSeen() {
+        QFETCH(int, widthTwips);
+        fill({u"a.prt"}, {u"b.prt"});
+        click("cmd_mapkeyNow");
+        const std::u16string composed = output()->content();
+        resizeTo(widthTwips, layout::kStartHeight);
+        control("cmd_info")->setFocus();
+        bool reached = false;
+        for (int step = 0; step < 60 && !reached; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached = output()->hasFocus();
+        }
+        QTEST(reached, "reached");
+        if (reached) {
+            QTest::keyClick(output(), Qt::Key_Tab);
+            QVERIFY(!output()->hasFocus());
+            output()->setFocus();
+            QTest::keyClick(output(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QVERIFY(!output()->hasFocus());
+            output()->setFocus();
+            resizeTo(layout::kCollapsedWidth, layout::kStartHeight);
+            QVERIFY(!output()->hasFocus());
+        }
+        QCOMPARE(output()->content(), composed);
     }
 };
 

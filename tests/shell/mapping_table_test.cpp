@@ -1,14 +1,10 @@
-// The two name lists: which list a mouse button makes active, the list panel's commands, and
-// the list files in the program directory.
-#include <QClipboard>
-#include <QDir>
-#include <QGuiApplication>
+// The two name lists: which list a mouse button or key makes active, the list panel's
+// commands, and where the list files go.
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <memory>
 
 #include "names/list_file.h"
 #include "shell/fake_platform.h"
@@ -19,218 +15,230 @@
 #include "shell/twips.h"
 
 namespace velnix::test {
-namespace {
-
-using shell::MappingTable;
-
-NameList Names(const QStringList& texts) {
-    NameList names;
-    for (const QString& text : texts) {
-        names.push_back(shell::ToU16(text));
-    }
-    return names;
-}
-
-int MarkedRow(const QListWidget* list) {
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-const QStringList kOld{"a", "", "b", ""};
-const QStringList kNew{"x", "y"};
-
-}  // namespace
 
 class MappingTableTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QWidget> window_;
+    std::unique_ptr<FakePlatform> platform_;
+    shell::MappingTable* table_ = nullptr;
+    std::unique_ptr<QSignalSpy> status_;
+
+    shell::ListPanel* panel() const { return table_->panel(); }
+    QListWidget* list(ListId id) const { return table_->list(id); }
+    // Each list with its mark in brackets, the active list, the panel when open, a message
+    // in the status line, the single entry field when filled: "a,[b] | x | old panel".
+    QString state() const {
+        QStringList lists;
+        for (const ListId id : {ListId::Old, ListId::New}) {
+            QStringList texts;
+            for (int row = 0; row < list(id)->count(); ++row) {
+                const QListWidgetItem* item = list(id)->item(row);
+                texts << (item->isSelected() ? "[" + item->text() + "]" : item->text());
+            }
+            lists << texts.join(',');
+        }
+        return lists.join(" | ") + (table_->activeList() == ListId::Old ? " | old" : " | new") +
+               (panel()->isVisible() ? " panel" : "") + (status_->isEmpty() ? "" : " reported") +
+               (panel()->entryText().isEmpty() ? "" : " entry " + panel()->entryText());
+    }
+    void activate(ListId id) {
+        Child<QRadioButton>(window_.get(), id == ListId::Old ? "Option1" : "Option2")
+            ->setChecked(true);
+    }
+    QListWidget* newList() const { return list(ListId::New); }
+    // A button on an entry of the new list, which is marked on its empty entry, or below the
+    // entries (row -1). The panel is open unless the button must open it.
+    void press(Qt::MouseButton button, int row, Qt::KeyboardModifiers keys = {}) {
+        panel()->setVisible(button != Qt::RightButton);
+        {
+            const QSignalBlocker quiet(newList());  // set-up, not a click of the user's
+            newList()->setCurrentRow(1);
+        }
+        QTest::mouseClick(newList()->viewport(), button, keys,
+                          row >= 0 ? newList()->visualItemRect(newList()->item(row)).center()
+                                   : QPoint(10, newList()->viewport()->height() - 10));
+    }
+    // A panel command on the active list, clicked or run by a key on it.
+    void run(ListId active, const char* command, Qt::Key key = Qt::Key_unknown) {
+        activate(active);
+        panel()->show();
+        if (key == Qt::Key_unknown) {
+            Click(panel(), command);
+        } else {
+            Child(panel(), command)->setFocus();
+            QTest::keyClick(Child(panel(), command), key);
+        }
+    }
+    // An entry typed into the single-entry field, then added to the old list.
+    void type(const QString& entry, const char* command, Qt::Key key = Qt::Key_unknown) {
+        Child<QLineEdit>(panel(), "Text1")->setText(entry);
+        run(ListId::Old, command, key);
+    }
+    QString listFile(const QString& directory) const {
+        return shell::ToQString(ListFilePath(shell::ToU16(directory), ListId::New));
+    }
+
   private slots:
     void init() {
+        status_.reset();
         window_ = std::make_unique<QWidget>();
         platform_ = std::make_unique<FakePlatform>();
-        table_ = new MappingTable(window_.get(), *platform_);
+        platform_->clipboard = "Name\r\nalpha\n\nbeta\n";
+        table_ = new shell::MappingTable(window_.get(), *platform_);
         const shell::Twips twips(*window_);
         table_->place(twips, 5715);
         window_->resize(twips.px(9000), twips.px(7000));
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        status_ = std::make_unique<QSignalSpy>(table_, &MappingTable::statusMessage);
-        table_->setNames(ListId::Old, Names(kOld));
-        table_->setNames(ListId::New, Names(kNew));
-    }
-    void cleanup() {
-        status_.reset();
-        window_.reset();
-        platform_.reset();
-    }
-
-    // The mark is on row 0 of the clicked list, the other list is active.
-    void mouseButtonOnList_data() {
-        QTest::addColumn<ListId>("list");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("panelAfter");
-        QTest::addColumn<ListId>("activeAfter");
-        QTest::addColumn<int>("markAfter");
-        QTest::newRow("right old")
-            << ListId::Old << Qt::RightButton << 1 << true << ListId::Old << 0;
-        QTest::newRow("right new")
-            << ListId::New << Qt::RightButton << 1 << true << ListId::New << 0;
-        QTest::newRow("left old") << ListId::Old << Qt::LeftButton << 1 << false << ListId::Old
-                                  << 1;
-        QTest::newRow("left new") << ListId::New << Qt::LeftButton << 1 << false << ListId::New
-                                  << 1;
-        QTest::newRow("left on the mark")
-            << ListId::New << Qt::LeftButton << 0 << false << ListId::New << 0;
-        QTest::newRow("middle") << ListId::Old << Qt::MiddleButton << 1 << true << ListId::New << 0;
-    }
-    void mouseButtonOnList() {
-        QFETCH(ListId, list);
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(int, row);
-        QFETCH(bool, panelAfter);
-        QListWidget* control = table_->list(list);
-        control->setCurrentRow(0);
-        activate(list == ListId::Old ? ListId::New : ListId::Old);
-        // Starts in the state the button must change, except for the middle button.
-        panel()->setVisible(button == Qt::MiddleButton ? panelAfter : !panelAfter);
-
-        const QPoint at = control->visualItemRect(control->item(row)).center();
-        QTest::mouseClick(control->viewport(), button, {}, at);
-
-        QCOMPARE(panel()->isVisible(), panelAfter);
-        QTEST(table_->activeList(), "activeAfter");
-        QTEST(MarkedRow(control), "markAfter");
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        panel()->hide();
+        status_ = std::make_unique<QSignalSpy>(table_, &shell::MappingTable::statusMessage);
+        table_->setNames(ListId::Old, {u"a", u"", u"b", u""});
+        table_->setNames(ListId::New, {u"x", u"", u"y"});
+        const QSignalBlocker quiet(list(ListId::Old));
+        list(ListId::Old)->setCurrentRow(2);
     }
 
-    // A generate replaces a whole list; that is no click of the user's.
-    void replacingNamesKeepsActiveListAndPanel() {
-        table_->list(ListId::Old)->setCurrentRow(1);
-        activate(ListId::New);
-        panel()->show();
-        table_->setNames(ListId::Old, Names({"c", "d"}));
-        QCOMPARE(table_->activeList(), ListId::New);
-        QVERIFY(panel()->isVisible());
+    // From the start: the old list active, marked on "b", the new list unmarked, the panel
+    // closed. The right button, the menu key, Shift+F10 and the context-menu event that
+    // Windows makes of them open the panel, the left button closes it, each activating its
+    // list; the middle button does nothing; the one mark stays wherever the user clicks.
+    // Each command acts on the active list; adding keeps the panel open, every other command
+    // closes it.
+    void pressesAndCommands_data() {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("right button")
+            << Steps([this] { press(Qt::RightButton, 0); }) << "a,,[b], | x,[],y | new panel";
+        QTest::newRow("left button")
+            << Steps([this] { press(Qt::LeftButton, 0); }) << "a,,[b], | [x],,y | new";
+        QTest::newRow("Ctrl+left on the mark")
+            << Steps([this] { press(Qt::LeftButton, 1, Qt::ControlModifier); })
+            << "a,,[b], | x,[],y | new";
+        QTest::newRow("left below the entries")
+            << Steps([this] { press(Qt::LeftButton, -1); }) << "a,,[b], | x,[],y | new";
+        QTest::newRow("middle button")
+            << Steps([this] { press(Qt::MiddleButton, 0); }) << "a,,[b], | x,[],y | old panel";
+        QTest::newRow("menu key") << Steps([this] { QTest::keyClick(newList(), Qt::Key_Menu); })
+                                  << "a,,[b], | x,,y | new panel";
+        QTest::newRow("Shift+F10")
+            << Steps([this] { QTest::keyClick(newList(), Qt::Key_F10, Qt::ShiftModifier); })
+            << "a,,[b], | x,,y | new panel";
+        QTest::newRow("context-menu event") << Steps([this] {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QApplication::sendEvent(newList(), &event);
+        }) << "a,,[b], | x,,y | new panel";
+        QTest::newRow("F10 alone")
+            << Steps([this] { QTest::keyClick(newList(), Qt::Key_F10); }) << "a,,[b], | x,,y | old";
+        QTest::newRow("add a duplicate")
+            << Steps([this] { type("a", "cmd_hinzu"); }) << "a,,[b],,a | x,,y | old panel entry a";
+        QTest::newRow("add by Enter in the field")
+            << Steps([this] { type("a", "Text1", Qt::Key_Return); })
+            << "a,,[b],,a | x,,y | old panel entry a";
+        QTest::newRow("add an empty entry")
+            << Steps([this] { run(ListId::New, "cmd_hinzu"); }) << "a,,[b], | x,,y, | new panel";
+        QTest::newRow("delete the marked and the empty entries")
+            << Steps([this] { run(ListId::Old, "cmd_del"); }) << "a | x,,y | old";
+        // Removing only the empty entries would shift the pairs without being asked to.
+        QTest::newRow("delete without a mark")
+            << Steps([this] { run(ListId::New, "cmd_del"); }) << "a,,[b], | x,,y | new reported";
+        QTest::newRow("clear the old list")
+            << Steps([this] { run(ListId::Old, "clear"); }) << " | x,,y | old";
+        QTest::newRow("clear the new list")
+            << Steps([this] { run(ListId::New, "clear"); }) << "a,,[b], |  | new";
+        QTest::newRow("paste without empty lines and the heading")
+            << Steps([this] { run(ListId::New, "paste"); }) << "a,,[b], | x,,y,alpha,beta | new";
+        QTest::newRow("close by Space")
+            << Steps([this] { run(ListId::Old, "Image_EXIT", Qt::Key_Space); })
+            << "a,,[b], | x,,y | old";
+        QTest::newRow("a generate replacing a list is no click") << Steps([this] {
+            activate(ListId::New);
+            panel()->show();
+            table_->setNames(ListId::Old, {u"c", u"d"});
+        }) << "c,d | x,,y | new panel";
+    }
+    void pressesAndCommands() {
+        QFETCH(Steps, steps);
+        steps();
+        QTEST(state(), "after");
+        QVERIFY(status_->isEmpty() ||
+                status_->first().first().toString().contains(
+                    "\"" + shell::ToQString(ListCaption(table_->activeList())) + "\""));
     }
 
-    void command_data() {
-        QTest::addColumn<ListId>("active");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("markOld");
-        QTest::addColumn<int>("markNew");
-        QTest::addColumn<QStringList>("oldAfter");
-        QTest::addColumn<QStringList>("newAfter");
-        QTest::addColumn<bool>("panelAfter");
-        QTest::newRow("add duplicate")
-            << ListId::Old << "cmd_hinzu"
-            << "a" << -1 << -1 << (kOld + QStringList{"a"}) << kNew << true;
-        QTest::newRow("add empty") << ListId::New << "cmd_hinzu"
-                                   << "" << -1 << -1 << kOld << QStringList{"x", "y", ""} << true;
-        QTest::newRow("delete marked") << ListId::Old << "cmd_del"
-                                       << "" << 2 << 0 << QStringList{"a"} << kNew << false;
-        QTest::newRow("delete unmarked") << ListId::Old << "cmd_del"
-                                         << "" << -1 << 0 << QStringList{"a", "b"} << kNew << false;
-        QTest::newRow("delete ignores other list's mark") << ListId::New << "cmd_del"
-                                                          << "" << 0 << -1 << kOld << kNew << false;
-        QTest::newRow("clear old") << ListId::Old << "clear"
-                                   << "" << 1 << 1 << QStringList{} << kNew << false;
-        QTest::newRow("clear new") << ListId::New << "clear"
-                                   << "" << 1 << 1 << kOld << QStringList{} << false;
-        QTest::newRow("close") << ListId::New << "Image_EXIT"
-                               << "" << -1 << -1 << kOld << kNew << false;
-    }
-    void command() {
-        QFETCH(ListId, active);
-        QFETCH(QString, button);
-        QFETCH(QString, entry);
-        QFETCH(int, markOld);
-        QFETCH(int, markNew);
-        table_->list(ListId::Old)->setCurrentRow(markOld);
-        table_->list(ListId::New)->setCurrentRow(markNew);
-        activate(active);
-        panel()->show();
-        panel()->findChild<QLineEdit*>("Text1")->setText(entry);
-
-        click(button);
-
-        QTEST(texts(ListId::Old), "oldAfter");
-        QTEST(texts(ListId::New), "newAfter");
-        QTEST(panel()->isVisible(), "panelAfter");
-        QCOMPARE(panel()->entryText(), entry);
-        if (button == "cmd_del") {
-            QCOMPARE(MarkedRow(table_->list(active)), -1);
+    // Opened by the keyboard, the panel takes it: Tab walks its commands, the pictures
+    // included, and shows where it is; a command run hands the keyboard back to the list.
+    void keyboardWalksThePanel() {
+        newList()->setFocus();
+        QHash<QString, QImage> unfocused;
+        for (const char* name : {"paste", "save"}) {
+            unfocused[name] = Child(panel(), name)->grab().toImage();
         }
+        QTest::keyClick(newList(), Qt::Key_Menu);
+        QStringList walked;
+        for (QWidget* focus = QApplication::focusWidget(); panel()->isAncestorOf(focus);
+             focus = QApplication::focusWidget()) {
+            walked << focus->objectName();
+            QVERIFY(focus->grab().toImage() != unfocused.value(walked.last()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(walked, QStringList({"paste", "cmd_del", "Text1", "cmd_hinzu", "clear", "save",
+                                      "open", "Image_EXIT"}));
+        run(ListId::New, "clear", Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), newList());
     }
 
-    void paste_data() {
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("LF") << "Name\nalpha\n\nbeta\n";
-        QTest::newRow("CR LF") << "Name\r\nalpha\r\n\r\nbeta";
+    // Beside the program when a file can be created there (only trying tells: the bits let
+    // root write to /proc), otherwise in the user's data directory, created when needed, and
+    // the status line says so. Opening reads the other place when the first has no file. The
+    // probe leaves nothing behind.
+    void listFilesGoWhereTheUserCanWrite_data() {
+        QTest::addColumn<QString>("program");  // empty: a writable folder
+        QTest::newRow("portable copy") << QString();
+        QTest::newRow("installed below a file") << "plain/bin";
+#ifndef _WIN32
+        QTest::newRow("installed where only the bits let root write") << "/proc";
+#endif
     }
-    void paste() {
-        QFETCH(QString, clipboard);
-        QGuiApplication::clipboard()->setText(clipboard);
-        activate(ListId::New);
-        click("paste");
-        click("paste");
-        QCOMPARE(texts(ListId::New), (kNew + QStringList{"alpha", "beta", "alpha", "beta"}));
-        QCOMPARE(texts(ListId::Old), kOld);
-        QVERIFY(!panel()->isVisible());
-    }
-
-    void saveThenOpenRestores() {
-        activate(ListId::New);
-        click("open");  // no file yet: an empty list, no message
-        QCOMPARE(texts(ListId::New), QStringList{});
-        table_->setNames(ListId::New, Names(kOld));
-        click("save");
-        table_->setNames(ListId::New, Names({"z"}));
-        click("open");
-        QCOMPARE(texts(ListId::New), kOld);
-        QCOMPARE(texts(ListId::Old), kOld);
-        QCOMPARE(status_->count(), 0);
-        QVERIFY(!panel()->isVisible());
+    void listFilesGoWhereTheUserCanWrite() {
+        QFETCH(QString, program);
+        const bool beside = program.isEmpty();
+        QFile(platform_->path("plain")).open(QIODevice::WriteOnly);
+        if (!beside) {
+            platform_->program = program.startsWith('/') ? program : platform_->path(program);
+        }
+        const QString data = listFile(platform_->userDataDirectory());
+        run(ListId::New, "open");  // no file anywhere: an empty list, no message
+        QCOMPARE(state(), "a,,[b], |  | new");
+        if (beside) {
+            QVERIFY(QDir().mkpath(platform_->userDataDirectory()));
+            QVERIFY(WriteListFile(shell::ToU16(data), {u"earlier"}).ok);
+            run(ListId::New, "open");
+            QCOMPARE(state(), "a,,[b], | earlier | new");
+        }
+        table_->setNames(ListId::New, {u"x", u"", u"y"});
+        run(ListId::New, "save");
+        table_->setNames(ListId::New, {u"z"});
+        run(ListId::New, "open");
+        QCOMPARE(state(), beside ? "a,,[b], | x,,y | new" : "a,,[b], | x,,y | new reported");
+        QVERIFY(beside || status_->first().first().toString().contains(data));
+        QCOMPARE(QDir(platform_->path("program"))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 beside ? QStringList{QFileInfo(data).fileName()} : QStringList());
     }
 
     // A folder in the list file's place can be neither read nor replaced.
     void fileFailuresKeepTheListAndReport() {
-        QVERIFY(QDir().mkpath(listFile(ListId::Old)));
-        click("open");
-        click("save");
-        QCOMPARE(texts(ListId::Old), kOld);
+        QVERIFY(QDir().mkpath(listFile(platform_->programDirectory())));
+        run(ListId::New, "open");
+        run(ListId::New, "save");
+        QCOMPARE(state(), "a,,[b], | x,,y | new reported");
         QCOMPARE(status_->count(), 2);
         for (const auto& message : *status_) {
             QVERIFY(message.first().toString().startsWith("Fehler : "));
         }
     }
-
-  private:
-    shell::ListPanel* panel() const { return table_->panel(); }
-    QStringList texts(ListId list) const {
-        QStringList result;
-        for (const auto& name : table_->names(list)) {
-            result.push_back(shell::ToQString(name));
-        }
-        return result;
-    }
-    QString listFile(ListId list) const {
-        return shell::ToQString(ListFilePath(shell::ToU16(platform_->programDirectory()), list));
-    }
-    void activate(ListId list) {
-        window_->findChild<QRadioButton*>(list == ListId::Old ? "Option1" : "Option2")
-            ->setChecked(true);
-    }
-    void click(const QString& name) {
-        QWidget* button = panel()->findChild<QWidget*>(name);
-        QVERIFY2(button != nullptr, qPrintable(name));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    std::unique_ptr<QWidget> window_;
-    std::unique_ptr<FakePlatform> platform_;
-    MappingTable* table_ = nullptr;
-    std::unique_ptr<QSignalSpy> status_;
 };
 
 }  // namespace velnix::test

@@ -2,12 +2,8 @@
 // directory list follow each other, and the directory list moves as the user moves it.
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 #include "shell/directory_list.h"
 #include "shell/fake_platform.h"
@@ -16,92 +12,76 @@
 
 namespace velnix::test {
 
-using shell::DirectoryList;
-using shell::OutputDirPanel;
-
 class OutputDirPanelTest : public QObject {
     Q_OBJECT
 
-  private:
     std::unique_ptr<QTemporaryDir> tree_;
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<QWidget> parent_;
+    shell::DirectoryList* list_ = nullptr;
 
     // A directory of the tree in native form; "." is the tree itself, "/" the root.
     QString dir(const QString& relative) const {
-        const QString path = relative == "/" ? QDir::rootPath() : tree_->filePath(relative);
-        return QDir::toNativeSeparators(relative == "/" ? path : QDir::cleanPath(path));
+        return QDir::toNativeSeparators(
+            relative == "/" ? QDir::rootPath() : QDir::cleanPath(tree_->filePath(relative)));
     }
-    OutputDirPanel* makePanel() {
-        auto* panel = new OutputDirPanel(*platform_, parent_.get());
+    shell::OutputDirPanel* makePanel() {
+        auto* panel = new shell::OutputDirPanel(*platform_, parent_.get());
         panel->setPathText(dir("."));
         return panel;
-    }
-    static QTestData& row(const char* name, const char* first, const char* second) {
-        return QTest::newRow(name) << QString(first) << QString(second);
     }
 
   private slots:
     void init() {
         tree_ = std::make_unique<QTemporaryDir>();
         for (const char* sub : {"alpha/beta", "Gamma", "delta/inner"}) {
-            QVERIFY(QDir(tree_->path()).mkpath(QString::fromLatin1(sub)));
+            QVERIFY(QDir(tree_->path()).mkpath(sub));
         }
-        QFile file(tree_->filePath("file.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(tree_->filePath("file.txt")).open(QIODevice::WriteOnly));
         platform_ = std::make_unique<FakePlatform>();
         parent_ = std::make_unique<QWidget>();
     }
 
-    void typingMovesTheListOnlyToExistingDirectories_data() {
+    // Typing moves the list only to a directory that exists, and the field keeps the typing;
+    // when the panel opens, the list moves to an existing directory in the field, otherwise
+    // the field takes the list's.
+    void fieldAndListFollowEachOther_data() {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opening");
         QTest::addColumn<QString>("listed");
-        row("part of a name", "/alp", ".");
-        row("whole name", "/alpha", "alpha");
-        row("deeper name", "/alpha/beta", "alpha/beta");
-        row("past a name", "/alphax", "alpha");
+        QTest::newRow("typing part of a name") << "/alp" << false << ".";
+        QTest::newRow("typing a whole name") << "/alpha" << false << "alpha";
+        QTest::newRow("typing past a name") << "/alphax" << false << "alpha";
+        QTest::newRow("opening on a missing directory") << "/alphax" << true << "alpha";
+        QTest::newRow("opening on one made since") << "/later" << true << "later";
     }
-    void typingMovesTheListOnlyToExistingDirectories() {
+    void fieldAndListFollowEachOther() {
         QFETCH(QString, typed);
-        QFETCH(QString, listed);
-        OutputDirPanel* panel = makePanel();
-        QTest::keyClicks(panel->findChild<QLineEdit*>("txt_path"), QDir::toNativeSeparators(typed));
-        QCOMPARE(panel->listedDirectory(), dir(listed));
+        QFETCH(bool, opening);
+        shell::OutputDirPanel* panel = makePanel();
+        QTest::keyClicks(Child<QLineEdit>(panel, "txt_path"), QDir::toNativeSeparators(typed));
         QCOMPARE(panel->pathText(), dir(".") + QDir::toNativeSeparators(typed));
-    }
-
-    void bringFieldAndListIntoLine_data() {
-        QTest::addColumn<bool>("created");
-        QTest::newRow("remembered directory missing") << false;
-        QTest::newRow("remembered directory exists") << true;
-    }
-    void bringFieldAndListIntoLine() {
-        QFETCH(bool, created);
-        OutputDirPanel* panel = makePanel();
-        panel->setPathText(dir("later"));
-        if (created) {
-            QVERIFY(QDir(tree_->path()).mkdir("later"));
+        if (opening) {
+            QDir(tree_->path()).mkdir("later");
+            panel->bringFieldAndListIntoLine();
+            QCOMPARE(panel->pathText(), panel->listedDirectory());
         }
-        panel->bringFieldAndListIntoLine();
-        QCOMPARE(panel->listedDirectory(), dir(created ? "later" : "."));
-        QCOMPARE(panel->pathText(), panel->listedDirectory());
+        QFETCH(QString, listed);
+        QCOMPARE(panel->listedDirectory(), dir(listed));
     }
 
-    void unavailableDriveLeavesListAndDriveAsTheyWere() {
-        platform_->fakeDrives.push_back({"X:", dir("nowhere") + QDir::separator()});
-        OutputDirPanel* panel = makePanel();
-        QSignalSpy status(panel, &OutputDirPanel::statusMessage);
-        panel->driveList()->setCurrentIndex(1);
-        QCOMPARE(status, QList<QVariantList>{{QString("Laufwerk nicht verfügbar !")}});
-        QCOMPARE(panel->driveList()->currentIndex(), 0);
-        QCOMPARE(panel->listedDirectory(), dir("."));
-    }
-
-    void driveChangeReturnsToTheLastDirectoryOnThatDrive() {
-        platform_->fakeDrives.push_back({"D:", dir("delta") + QDir::separator()});
-        OutputDirPanel* panel = makePanel();
+    // A drive that is not there changes nothing but the status line; back on a drive, the
+    // list returns to the directory last shown there, if it still exists.
+    void drivesRememberTheirDirectory() {
+        platform_->fakeDrives << shell::Drive{"D:", dir("delta") + QDir::separator()}
+                              << shell::Drive{"X:", dir("nowhere") + QDir::separator()};
+        shell::OutputDirPanel* panel = makePanel();
+        QSignalSpy status(panel, &shell::OutputDirPanel::statusMessage);
         QComboBox* drives = panel->driveList();
         panel->setPathText(dir("alpha"));
+        drives->setCurrentIndex(2);
+        QCOMPARE(status, QList<QVariantList>{{QString("Laufwerk nicht verfügbar !")}});
+        QCOMPARE(drives->currentIndex(), 0);
         drives->setCurrentIndex(1);
         QCOMPARE(panel->listedDirectory(), dir("delta"));
         panel->setPathText(dir("delta/inner"));
@@ -109,76 +89,60 @@ class OutputDirPanelTest : public QObject {
         QCOMPARE(panel->listedDirectory(), dir("alpha"));
         QVERIFY(QDir(tree_->path()).rmdir("delta/inner"));
         drives->setCurrentIndex(1);
-        QCOMPARE(panel->listedDirectory(), dir("delta"));
         QCOMPARE(panel->pathText(), dir("delta"));
     }
 
-    void listShowsAncestorsThenSortedSubfolders() {
-        DirectoryList list(parent_.get());
-        list.setPath(tree_->path());
+    // The list shows the ancestors from the root down, then the subfolders sorted without
+    // regard to case. It moves to an existing directory only, named in its normal form, also
+    // by Enter or a double click on an entry, and signals only a real change.
+    void directoryListMoves_data() {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("listed");  // relative to the tree; "/" is the root
+        QTest::addColumn<int>("signalled");
+        QTest::newRow("to a file")
+            << Steps([this] { list_->setPath(tree_->filePath("file.txt")); }) << "." << 0;
+        QTest::newRow("to itself through a subfolder")
+            << Steps([this] { list_->setPath(tree_->path() + "/alpha/../"); }) << "." << 0;
+        QTest::newRow("through dots and doubled separators")
+            << Steps([this] { list_->setPath(tree_->path() + "/alpha/..//Gamma/"); }) << "Gamma"
+            << 1;
+        QTest::newRow("to the root, which keeps its separator")
+            << Steps([this] { list_->setPath(QDir::rootPath()); }) << "/" << 1;
+        QTest::newRow("by Enter on a subfolder") << Steps([this] {
+            list_->setCurrentItem(list_->findItems("delta", Qt::MatchExactly)[0]);
+            QTest::keyClick(list_, Qt::Key_Return);
+        }) << "delta" << 1;
+        // The view only takes a double click on the entry that the first press chose.
+        QTest::newRow("by a double click on the parent") << Steps([this] {
+            const QPoint parent =
+                list_->visualItemRect(list_->item(list_->currentRow() - 1)).center();
+            QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, parent);
+            QTest::mouseDClick(list_->viewport(), Qt::LeftButton, {}, parent);
+        }) << ".." << 1;
+    }
+    void directoryListMoves() {
+        list_ = new shell::DirectoryList(parent_.get());
+        list_->resize(300, 600);
+        list_->setPath(tree_->path());
         QStringList expected = QDir::cleanPath(tree_->path()).split('/', Qt::SkipEmptyParts);
         if (expected.value(0).endsWith(':')) {
             expected.removeFirst();  // the drive is the root entry
         }
-        expected.prepend(dir("/"));
-        expected.append({"alpha", "delta", "Gamma"});
+        expected = QStringList{dir("/")} + expected + QStringList{"alpha", "delta", "Gamma"};
         QStringList shown;
-        for (int i = 0; i < list.count(); ++i) {
-            shown << list.item(i)->text();
+        for (int i = 0; i < list_->count(); ++i) {
+            shown << list_->item(i)->text();
         }
         QCOMPARE(shown, expected);
-        QCOMPARE(list.currentItem()->text(), QDir(tree_->path()).dirName());
-    }
-
-    void entryOpensOnEnterOrDoubleClick_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("opened");
-        row("enter on a subfolder", "enter", "delta");
-        row("double click on the parent", "double click", "..");
-    }
-    void entryOpensOnEnterOrDoubleClick() {
-        QFETCH(QString, how);
-        QFETCH(QString, opened);
-        DirectoryList list(parent_.get());
-        list.resize(300, 600);
-        list.setPath(tree_->path());
+        QCOMPARE(list_->currentItem()->text(), QDir(tree_->path()).dirName());
         parent_->show();
         QVERIFY(QTest::qWaitForWindowExposed(parent_.get()));
-        const auto items = list.findItems(QDir(dir(opened)).dirName(), Qt::MatchExactly);
-        QCOMPARE(items.size(), 1);
-        list.setCurrentItem(items.first());
-        if (how == "enter") {
-            QTest::keyClick(&list, Qt::Key_Return);
-        } else {
-            // The view only takes a double click on the entry that the first press chose.
-            const QPoint centre = list.visualItemRect(items.first()).center();
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
-        }
-        QCOMPARE(list.path(), dir(opened));
-    }
-
-    void setPathNormalisesAndSignalsOnlyRealChanges_data() {
-        QTest::addColumn<QString>("given");  // relative to the tree; "/" is the root
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("emitted");
-        row("a file", "file.txt", ".") << 0;
-        row("missing directory", "nowhere", ".") << 0;
-        row("same with trailing separator", "./", ".") << 0;
-        row("same through a subfolder", "alpha/..", ".") << 0;
-        row("dots and doubled separators", "alpha/..//Gamma/", "Gamma") << 1;
-        row("root keeps its separator", "/", "/") << 1;
-    }
-    void setPathNormalisesAndSignalsOnlyRealChanges() {
-        QFETCH(QString, given);
-        QFETCH(QString, expected);
-        QFETCH(int, emitted);
-        DirectoryList list(parent_.get());
-        list.setPath(tree_->path());
-        QSignalSpy changed(&list, &DirectoryList::pathChanged);
-        list.setPath(given == "/" ? QDir::rootPath() : tree_->path() + '/' + given);
-        QCOMPARE(list.path(), dir(expected));
-        QCOMPARE(changed.count(), emitted);
+        QSignalSpy moved(list_, &shell::DirectoryList::pathChanged);
+        QFETCH(Steps, steps);
+        steps();
+        QFETCH(QString, listed);
+        QCOMPARE(list_->path(), dir(listed));
+        QTEST(int(moved.count()), "signalled");
     }
 };
 

@@ -4,23 +4,30 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "names/name_list.h"
 
-// Lists as QtTest data columns.
-Q_DECLARE_METATYPE(velnix::NameList)
-
 namespace velnix::test {
+
+// What a table row does before its outcome is checked.
+using Steps = std::function<void()>;
 
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 
-int RegisterQtTest(TestFactory factory);
+inline std::vector<TestFactory>& QtTests() {
+    static std::vector<TestFactory> tests;
+    return tests;
+}
 
 }  // namespace velnix::test
 
+// Lists and steps as QtTest data columns.
+Q_DECLARE_METATYPE(velnix::NameList)
+Q_DECLARE_METATYPE(velnix::test::Steps)
+
 // One registration per test file.
-#define VELNIX_REGISTER_QTEST(Class)                                                        \
-    namespace {                                                                             \
-    const int velnixRegisteredTest =                                                        \
-        ::velnix::test::RegisterQtTest([] { return std::unique_ptr<QObject>(new Class); }); \
-    }
+#define VELNIX_REGISTER_QTEST(Class)                                                              \
+    [[maybe_unused]] static const bool velnixRegisteredTest =                                     \
+        (::velnix::test::QtTests().push_back([] { return std::unique_ptr<QObject>(new Class); }), \
+         true);

@@ -10,9 +10,11 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
+
+#include <thread>
 extern char** environ;
 #endif
 
@@ -26,24 +28,6 @@ std::wstring Wide(const std::u16string& text) {
     return std::wstring(text.begin(), text.end());
 }
 
-// Quoting by the rules that CommandLineToArgvW undoes.
-std::wstring QuoteArgument(const std::wstring& arg) {
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted.push_back(c);
-    }
-    quoted.append(backslashes * 2, L'\\');
-    quoted.push_back(L'"');
-    return quoted;
-}
-
 HANDLE InheritableFile(const std::u16string& path) {
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     return CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &security, CREATE_ALWAYS,
@@ -53,25 +37,22 @@ HANDLE InheritableFile(const std::u16string& path) {
 }  // namespace
 
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& scratch) {
-    const std::u16string outPath = JoinPath(scratch, u"stdout.bin");
-    const std::u16string errPath = JoinPath(scratch, u"stderr.bin");
-    std::wstring commandLine = QuoteArgument(Wide(program));
+                         const std::u16string& folder, std::chrono::microseconds, int) {
+    // Quoted for CommandLineToArgvW: no argument here holds a quote or ends in a backslash.
+    std::wstring commandLine = L"\"" + Wide(program) + L"\"";
     for (const auto& arg : args) {
-        commandLine += L" " + QuoteArgument(Wide(Utf8ToUtf16(arg)));
+        commandLine += L" \"" + Wide(Utf8ToUtf16(arg)) + L"\"";
     }
-    HANDLE out = InheritableFile(outPath);
-    HANDLE err = InheritableFile(errPath);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out;
-    startup.hStdError = err;
+    startup.hStdOutput = InheritableFile(JoinPath(folder, u"stdout.bin"));
+    startup.hStdError = InheritableFile(JoinPath(folder, u"stderr.bin"));
     PROCESS_INFORMATION process{};
     ProcessResult result;
     if (CreateProcessW(Wide(program).c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                       nullptr, &startup, &process)) {
+                       Wide(folder).c_str(), &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
@@ -79,49 +60,49 @@ ProcessResult RunProcess(const std::u16string& program, const std::vector<std::s
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
-    CloseHandle(out);
-    CloseHandle(err);
-    result.out = ReadBytes(outPath);
-    result.err = ReadBytes(errPath);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    result.out = ReadBytes(JoinPath(folder, u"stdout.bin"));
+    result.err = ReadBytes(JoinPath(folder, u"stderr.bin"));
     return result;
 }
 
 std::u16string OwnDirectory() {
     wchar_t buffer[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 4);
-    const std::filesystem::path self(std::wstring(buffer, length));
-    return FromFsPath(self.parent_path());
+    return FromFsPath(std::filesystem::path(std::wstring(buffer, length)).parent_path());
 }
 
 #else
 
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& scratch) {
-    const std::string outPath = Utf16ToUtf8(JoinPath(scratch, u"stdout.bin"));
-    const std::string errPath = Utf16ToUtf8(JoinPath(scratch, u"stderr.bin"));
+                         const std::u16string& folder, std::chrono::microseconds delay,
+                         int signal) {
     const std::string programPath = Utf16ToUtf8(program);
     std::vector<char*> argv{const_cast<char*>(programPath.c_str())};
     for (const auto& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
-
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    posix_spawn_file_actions_addchdir_np(&actions, Utf16ToUtf8(folder).c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "stdout.bin", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "stderr.bin", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ProcessResult result;
     pid_t pid = 0;
     if (posix_spawn(&pid, programPath.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        if (signal != 0) {
+            std::this_thread::sleep_for(delay);
+            kill(pid, signal);
+        }
         int status = 0;
         waitpid(pid, &status, 0);
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.out = ReadBytes(Utf8ToUtf16(outPath));
-    result.err = ReadBytes(Utf8ToUtf16(errPath));
+    result.out = ReadBytes(JoinPath(folder, u"stdout.bin"));
+    result.err = ReadBytes(JoinPath(folder, u"stderr.bin"));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // Runs a program as a child process and collects its exit code and output.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,12 @@ struct ProcessResult {
     std::string err;  // stderr, byte for byte
 };
 
-// `program` and `args` in UTF-8; `scratch` is a folder for the captured output.
+// Runs the program with `args` (UTF-8) in `folder`, which also takes the captured output. On
+// POSIX a `signal` other than 0 is sent to it `delay` after its start; the exit code is -1
+// when the signal ended it.
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& scratch);
+                         const std::u16string& folder, std::chrono::microseconds delay = {},
+                         int signal = 0);
 
 // The folder of the running test program (the programs of the build sit beside it).
 std::u16string OwnDirectory();

@@ -14,14 +14,14 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::u16string& path() const { return path_; }
-    // The path of a file in the folder.
-    std::u16string File(std::u16string_view name) const;
+    std::u16string File(std::u16string_view name) const;  // a path in the folder
 
   private:
     std::u16string path_;
 };
 
-// Whole-file helpers that fail the test loudly instead of returning errors.
+// Whole-file helpers that fail the test loudly instead of returning errors; writing creates
+// the missing folders on the way.
 std::string ReadBytes(const std::u16string& path);
 void WriteBytes(const std::u16string& path, std::string_view bytes);
 

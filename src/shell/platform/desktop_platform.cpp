@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -95,6 +96,12 @@ bool DesktopPlatform::shellExecute(const QString& target, const QString& operati
 
 QString DesktopPlatform::programDirectory() const {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+QString DesktopPlatform::userDataDirectory() const {
+    // %APPDATA%\Velnix or ~/.local/share/Velnix: the application's name, no organisation.
+    return QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QList<Drive> DesktopPlatform::drives() const {

@@ -16,6 +16,7 @@ class DesktopPlatform : public Platform {
     void openWithShell(QWidget* owner, const QString& path) override;
     bool shellExecute(const QString& target, const QString& operation) override;
     QString programDirectory() const override;
+    QString userDataDirectory() const override;
     QList<Drive> drives() const override;
     QString clipboardText() const override;
 

@@ -1,5 +1,5 @@
 // The services of the desktop that the window uses, behind one interface so that tests can
-// put a settings file, a program directory and a recording shell in their place.
+// put a settings file, program and data directories and a recording shell in their place.
 #pragma once
 
 #include <QList>
@@ -27,8 +27,11 @@ class Platform {
     // Runs the shell operation ("open") on a path or address; true when the shell took it.
     virtual bool shellExecute(const QString& target, const QString& operation) = 0;
 
-    // The directory that holds the program; the list files live there.
+    // The directory that holds the program; the list files live there when it is writable.
     virtual QString programDirectory() const = 0;
+    // The user's own data directory (it may not exist yet); the list files live there when
+    // the program's directory is not writable (an installed program).
+    virtual QString userDataDirectory() const = 0;
     virtual QList<Drive> drives() const = 0;
     virtual QString clipboardText() const = 0;
 };
