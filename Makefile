@@ -7,11 +7,12 @@
 #   make test-windows  run the Windows build's tests under Wine (window tests on Xvfb)
 #   make bench         benchmarks (release build)
 #   make package       dist/: the .deb (window and command line) and the Windows zip
+#   make fuzz          the libFuzzer targets over the core, each run FUZZ_SECONDS on its corpus
 
 CMAKE_ARGS ?=
 CONFIGURE = cmake -S . -G Ninja -DVELNIX_WERROR=ON $(CMAKE_ARGS)
 
-.PHONY: all build run test test-asan windows test-windows bench package clean
+.PHONY: all build run test test-asan windows test-windows bench package fuzz clean
 
 all: build
 
@@ -20,12 +21,16 @@ build:
 	$(CONFIGURE) -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build
 
-run: build
+# The display first: without one there is nothing to start, so nothing is built.
+run:
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		echo "No display here: start the window under Xvfb (xvfb-run -a build/bin/velnix) or use build/bin/velnix-cli."; \
-	else \
-		build/bin/velnix; \
+		echo "No display here: start the window under Xvfb (xvfb-run -a make run), or use the command line (make build, then build/bin/velnix-cli)."; \
+		exit 1; \
 	fi
+	tools/install-deps core gui
+	$(CONFIGURE) -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build --target velnix
+	build/bin/velnix
 
 test: build
 	ctest --test-dir build --output-on-failure
@@ -37,17 +42,28 @@ test-asan:
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-asan --output-on-failure
 
+# The window for Windows needs the static Qt for MinGW that tools/build-qt-mingw builds once
+# per machine; WINDOWS_GUI=OFF builds velnix-cli.exe and the core's tests alone, without Qt.
+WINDOWS_GUI ?= ON
+ifeq ($(WINDOWS_GUI),ON)
+WINDOWS_BUILD = build-windows
+WINDOWS_TOOLCHAIN = $$(tools/build-qt-mingw)/lib/cmake/Qt6/qt.toolchain.cmake
+else
+WINDOWS_BUILD = build-windows-cli
+WINDOWS_TOOLCHAIN = cmake/mingw-w64-x86_64.cmake
+endif
+
 windows:
 	tools/install-deps core windows
-	qt=$$(tools/build-qt-mingw) && \
-	$(CONFIGURE) -B build-windows -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
-	cmake --build build-windows
+	toolchain=$(WINDOWS_TOOLCHAIN) && \
+	$(CONFIGURE) -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$$toolchain -DVELNIX_BUILD_GUI=$(WINDOWS_GUI)
+	cmake --build $(WINDOWS_BUILD)
 
 # Wine asks to install its .NET and browser parts when it makes a new prefix; the tests need
 # neither, and on a virtual display nobody would answer.
 test-windows: windows
-	WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build-windows --output-on-failure
+	WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
 bench: windows
 	tools/install-deps core gui bench
@@ -72,9 +88,21 @@ package: windows
 		-DVELNIX_PACKAGE_DIR=$(CURDIR)/dist
 	cmake --build build-package
 	cd build-package && cpack
-	cmake -S . -B build-windows -DVELNIX_PACKAGE_DIR=$(CURDIR)/dist
-	cmake --build build-windows --target velnix_windows_zip
+	cmake -S . -B $(WINDOWS_BUILD) -DVELNIX_PACKAGE_DIR=$(CURDIR)/dist
+	cmake --build $(WINDOWS_BUILD) --target velnix_windows_zip
 	@ls -l dist
 
+# Each target runs for a fixed time from its seeds (new inputs go to a scratch folder, never into
+# the repository); a crash or a broken invariant fails the run. CI uses the default; on a
+# developer's machine: make fuzz FUZZ_SECONDS=600.
+FUZZ_SECONDS ?= 30
+
+fuzz:
+	tools/install-deps core fuzz
+	$(CONFIGURE) -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DVELNIX_BUILD_FUZZ=ON -DVELNIX_BUILD_TESTS=OFF -DVELNIX_BUILD_GUI=OFF
+	cmake --build build-fuzz --target velnix_fuzz
+	tools/run-fuzz build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-asan build-windows build-release build-package dist
+	rm -rf build build-asan build-windows build-windows-cli build-release build-package build-fuzz dist
