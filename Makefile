@@ -55,7 +55,12 @@ endif
 
 windows:
 	tools/install-deps core windows
+	# CMake cannot change the toolchain of a configured folder: a new one (another Qt, or
+	# WINDOWS_GUI switched) starts the folder afresh.
 	toolchain=$(WINDOWS_TOOLCHAIN) && \
+	if [ "$$(cat $(WINDOWS_BUILD)/.toolchain 2>/dev/null)" != "$$toolchain" ]; then \
+		rm -rf $(WINDOWS_BUILD) && mkdir -p $(WINDOWS_BUILD) && \
+		echo "$$toolchain" > $(WINDOWS_BUILD)/.toolchain; fi && \
 	$(CONFIGURE) -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=$$toolchain -DVELNIX_BUILD_GUI=$(WINDOWS_GUI)
 	cmake --build $(WINDOWS_BUILD)

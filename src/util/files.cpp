@@ -524,7 +524,9 @@ FileRead ReadFileInBlocks(const std::filesystem::path& path,
     if (file == nullptr) {
         const OsError error = LastOsError();
 #ifdef _WIN32
-        result.missing = error == ERROR_FILE_NOT_FOUND;
+        // A folder on the way that is not there yet (the user's data folder before the first
+        // save) means no file, as ENOENT does on POSIX.
+        result.missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 #else
         result.missing = error == ENOENT;
 #endif
