@@ -2,8 +2,8 @@
 #include <new>
 
 #include "cli/console.h"
-#include "cli/generate_command.h"
 #include "cli/interrupt.h"
+#include "cli/run.h"
 
 int main(int argc, char** argv) {
     using namespace velnix::cli;

@@ -1,19 +1,20 @@
-// The command line: argument parsing and the generate command.
+// The generate command: rename.pro from the two lists, after checking them.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <filesystem>
+
+#include "cli/pair_reading.h"
 
 namespace velnix::cli {
 
-enum ExitCode : int {
-    kWritten = 0,
-    kCannotCompose = 1,  // counts differ, unwritable name, bad input, not enough memory
-    kUsageError = 2,
-    kWriteFailed = 3,
+struct GenerateOptions {
+    PairSources sources;
+    std::filesystem::path outDirectory;
+    bool toStdout = false;
+    bool repairOrder = false;
+    bool strict = false;  // refuse lists with Fehler
 };
 
-// Runs velnix-cli with its arguments (as Arguments gives them, the program name first).
-int Run(const std::vector<std::string>& args);
+int Generate(const GenerateOptions& options);
 
 }  // namespace velnix::cli

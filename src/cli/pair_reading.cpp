@@ -8,6 +8,7 @@
 #include "mapkey/rename_file.h"
 #include "names/list_file.h"
 #include "names/rule.h"
+#include "names/table_file.h"
 #include "util/codepage.h"
 #include "util/files.h"
 
@@ -23,22 +24,13 @@ Result<NameList> ReadList(const std::filesystem::path& file) {
     return DecodeListFile(read.bytes, FromFsPath(file), LineRule::AnyLineEnd);
 }
 
-// Both lists whole: any encoding, and the message of EncodePairs for the lists together.
+// Both lists whole, with the message of EncodePairs for the lists together.
 Result<MapkeyPairs> ReadWholeLists(const PairSources& sources) {
-    Result<NameList> oldNames = ReadList(sources.oldFile);
-    if (!oldNames.ok()) {
-        return Result<MapkeyPairs>::Failure(oldNames.error);
+    Result<NamePairs> lists = ReadNameLists(sources);
+    if (!lists.ok()) {
+        return Result<MapkeyPairs>::Failure(lists.error);
     }
-    Result<NameList> newNames =
-        sources.rule ? Result<NameList>::Success(
-                           ApplyRule(*oldNames.value, sources.rule->first, sources.rule->second))
-                     : ReadList(sources.newFile);
-    if (!newNames.ok()) {
-        return Result<MapkeyPairs>::Failure(newNames.error);
-    }
-    const NameList cleaned = clean(*oldNames.value);
-    oldNames.value.reset();
-    return EncodePairs(cleaned, *newNames.value);
+    return EncodePairs(lists.value->oldNames, lists.value->newNames);
 }
 
 bool IsPlainAscii(std::string_view bytes) {
@@ -127,7 +119,33 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
 
 }  // namespace
 
+Result<NamePairs> ReadNameLists(const PairSources& sources) {
+    if (!sources.pairsFile.empty()) {
+        Result<NamePairs> table = ReadTableFile(FromFsPath(sources.pairsFile));
+        if (!table.ok()) {
+            return Result<NamePairs>::Failure(table.error);
+        }
+        return Result<NamePairs>::Success(
+            {clean(table.value->oldNames), std::move(table.value->newNames)});
+    }
+    Result<NameList> oldNames = ReadList(sources.oldFile);
+    if (!oldNames.ok()) {
+        return Result<NamePairs>::Failure(oldNames.error);
+    }
+    Result<NameList> newNames =
+        sources.rule ? Result<NameList>::Success(
+                           ApplyRule(*oldNames.value, sources.rule->first, sources.rule->second))
+                     : ReadList(sources.newFile);
+    if (!newNames.ok()) {
+        return Result<NamePairs>::Failure(newNames.error);
+    }
+    return Result<NamePairs>::Success({clean(*oldNames.value), std::move(*newNames.value)});
+}
+
 Result<MapkeyPairs> ReadPairs(const PairSources& sources) {
+    if (!sources.pairsFile.empty()) {
+        return ReadWholeLists(sources);
+    }
     std::optional<MapkeyPairs> pairs = ReadPlainLists(sources);
     if (!pairs) {
         return ReadWholeLists(sources);

@@ -100,6 +100,9 @@ EncodedNames::Iterator::Iterator(const char* at, const char* end) : at_(at), end
 }
 
 void EncodedNames::Append(std::string_view name) {
+    if (count_ % kIndexStep == 0) {
+        indexed_.push_back(bytes_.size());
+    }
     std::size_t length = name.size();
     for (; length >= 0x80; length >>= 7) {
         bytes_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
@@ -107,6 +110,15 @@ void EncodedNames::Append(std::string_view name) {
     bytes_.push_back(static_cast<char>(length));
     bytes_.append(name);
     ++count_;
+}
+
+std::string_view EncodedNames::at(std::size_t index) const {
+    const char* const end = bytes_.data() + bytes_.size();
+    Iterator name(bytes_.data() + indexed_[index / kIndexStep], end);
+    for (std::size_t k = index % kIndexStep; k > 0; --k) {
+        ++name;
+    }
+    return *name;
 }
 
 std::vector<bool> AssemblyPairs(const NameList& oldNames) {

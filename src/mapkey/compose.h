@@ -41,12 +41,17 @@ class EncodedNames {
     // Room for names and lengths of `bytes` bytes in all, so that the string grows only once.
     void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     std::size_t size() const { return count_; }
+    // The name at `index`, found from the nearest of every 16th name's start.
+    std::string_view at(std::size_t index) const;
     Iterator begin() const { return {bytes_.data(), bytes_.data() + bytes_.size()}; }
     Iterator end() const { return {bytes_.data() + bytes_.size(), bytes_.data() + bytes_.size()}; }
 
   private:
+    static constexpr std::size_t kIndexStep = 16;
+
     std::string bytes_;
     std::size_t count_ = 0;
+    std::vector<std::size_t> indexed_;  // where every kIndexStep-th name starts
 };
 
 // The pairs of a mapkey file: both lists in the bytes of the output, and which pairs are

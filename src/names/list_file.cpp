@@ -1,6 +1,7 @@
 #include "names/list_file.h"
 
 #include <optional>
+#include <utility>
 
 #include "util/codepage.h"
 #include "util/files.h"
@@ -84,17 +85,25 @@ NameList SplitPastedText(std::u16string_view text) {
     return kept;
 }
 
-Result<NameList> DecodeListFile(std::string_view bytes, std::u16string_view path, LineRule rule) {
-    const std::optional<std::u16string> text = DecodeText(bytes);
+Result<std::u16string> DecodeTextFile(std::string_view bytes, std::u16string_view path) {
+    std::optional<std::u16string> text = DecodeText(bytes);
     if (!text || text->find(u'\0') != std::u16string::npos) {
-        return Result<NameList>::Failure(
+        return Result<std::u16string>::Failure(
             u"Fehler : Die Datei \"" + std::u16string(path) +
             u"\" konnte nicht gelesen werden: sie ist kein Text in UTF-8, in UTF-16 mit "
             u"Byte-Order-Mark oder in der Codepage " +
             CodePageName() + u".");
     }
-    return Result<NameList>::Success(rule == LineRule::ListFile ? SplitListFileLines(*text)
-                                                                : SplitAnyLines(*text));
+    return Result<std::u16string>::Success(std::move(*text));
+}
+
+Result<NameList> DecodeListFile(std::string_view bytes, std::u16string_view path, LineRule rule) {
+    const Result<std::u16string> text = DecodeTextFile(bytes, path);
+    if (!text.ok()) {
+        return Result<NameList>::Failure(text.error);
+    }
+    return Result<NameList>::Success(rule == LineRule::ListFile ? SplitListFileLines(*text.value)
+                                                                : SplitAnyLines(*text.value));
 }
 
 std::u16string ListFilePath(std::u16string_view programDirectory, ListId list) {

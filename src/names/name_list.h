@@ -8,6 +8,12 @@ namespace velnix {
 
 using NameList = std::vector<std::u16string>;
 
+// The two lists together, pair i being entry i of both.
+struct NamePairs {
+    NameList oldNames;
+    NameList newNames;
+};
+
 enum class ListId { Old, New };
 
 // The caption of the list's option button: "alter Name" or "neuer Name".

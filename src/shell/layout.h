@@ -19,6 +19,16 @@ inline constexpr int kNonClientWidth = 120;
 inline constexpr int kStatusLineHeight = 285;
 inline constexpr int kSmallestListHeight = 1440;
 
+// The area "Prüfung" right of the lists, below the rule frame. Its designed height reaches
+// just above the exit picture; when the picture rises, the area gives up height, and below the
+// smallest height it is hidden rather than cover the picture.
+inline constexpr int kCheckLeft = 5880;
+inline constexpr int kCheckTop = 2700;
+inline constexpr int kCheckWidth = 2955;
+inline constexpr int kCheckHeight = 3450;
+inline constexpr int kCheckGap = 120;
+inline constexpr int kSmallestCheckHeight = 1000;
+
 // Positions that follow the window height (all in twips).
 struct HeightLayout {
     int windowHeight;  // raised to the minimum
@@ -28,6 +38,7 @@ struct HeightLayout {
     int listHeight;    // list_OldName and list_NewName
     int statusTop;     // lbl_status
     int statusHeight;  // lbl_status
+    int checkHeight;   // fra_pruefung
 };
 
 constexpr int AtLeastZero(int value) {
@@ -48,13 +59,16 @@ constexpr HeightLayout LayoutForHeight(int windowHeight, int statusTextHeight = 
     const int grown = wanted < room ? wanted : room;
     const int buttonsUp = AtLeastZero(grown - freeBelowButtons);
     const int exitUp = AtLeastZero(grown - freeBelowExit);
+    const int exitTop = d + 6300 - exitUp;
+    const int checkRoom = AtLeastZero(exitTop - kCheckGap - kCheckTop);
     return {height,
             d + 7350,
-            d + 6300 - exitUp,
+            exitTop,
             d + 6660 - buttonsUp,
             listHeight - buttonsUp,
             d + 7500 - grown,
-            kStatusLineHeight + grown};
+            kStatusLineHeight + grown,
+            checkRoom < kCheckHeight ? checkRoom : kCheckHeight};
 }
 
 }  // namespace velnix::layout

@@ -16,7 +16,7 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     SetBackground(this, QColor(255, 192, 128));
 
     const Twips twips(*parent);
-    twips.place(this, 1785, 1305, 2460, 3585);
+    twips.place(this, 1785, 1305, 2460, kHeightTwips);
 
     QPushButton* paste = MakeButton(QStringLiteral("paste"), QStringLiteral(" paste"), this);
     twips.place(paste, 120, 615, 2220, 330);
@@ -42,6 +42,9 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     QPushButton* openList =
         MakeButton(QStringLiteral("open"), QStringLiteral("Liste öffnen"), this);
     twips.place(openList, 1155, 2970, 960, 495);
+    QPushButton* openTable =
+        MakeButton(QStringLiteral("cmd_tabelle"), QStringLiteral("Tabelle öffnen"), this);
+    twips.place(openTable, 105, 3600, 2220, 285);
     auto* closePanel = new PictureButton(QStringLiteral("Image_EXIT"), pictures::kExit, this);
     twips.place(closePanel, 1890, 45, 480, 480);
 
@@ -53,6 +56,7 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     connect(clear, &QPushButton::clicked, this, &ListPanel::clearClicked);
     connect(save, &PictureButton::clicked, this, &ListPanel::saveClicked);
     connect(openList, &QPushButton::clicked, this, &ListPanel::openClicked);
+    connect(openTable, &QPushButton::clicked, this, &ListPanel::tableClicked);
     connect(closePanel, &PictureButton::clicked, this, &ListPanel::closeClicked);
 }
 

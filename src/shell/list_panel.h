@@ -13,6 +13,9 @@ class ListPanel : public QFrame {
     // Placed at its designed position in the parent, which is the main window.
     explicit ListPanel(QWidget* parent);
 
+    // The designed height, grown below the designed commands for "Tabelle öffnen".
+    static constexpr int kHeightTwips = 4020;
+
     // The text of "Einzelner Eintrag:" (Text1).
     QString entryText() const;
 
@@ -26,6 +29,7 @@ class ListPanel : public QFrame {
     void clearClicked();
     void saveClicked();
     void openClicked();
+    void tableClicked();
     void closeClicked();
 
   private:

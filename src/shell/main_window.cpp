@@ -5,10 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "check/list_check.h"
+#include "check/order_repair.h"
 #include "mapkey/pair_check.h"
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
 #include "shell/caption_fit.h"
+#include "shell/check_panel.h"
 #include "shell/controls.h"
 #include "shell/info_window.h"
 #include "shell/layout.h"
@@ -67,6 +70,13 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     table_ = new MappingTable(this, platform_);
     table_->place(twips, 5715);
     connect(table_, &MappingTable::statusMessage, this, &MainWindow::setStatus);
+
+    // Created after the lists: Tab leads from the lists to the findings and the repair.
+    check_ = new CheckPanel(this);
+    check_->place(twips, layout::kCheckHeight);
+    connect(table_, &MappingTable::namesChanged, this, &MainWindow::checkLists);
+    connect(check_, &CheckPanel::pairChosen, table_, &MappingTable::markPair);
+    connect(check_, &CheckPanel::repairClicked, this, &MainWindow::cmd_reihenfolge_Click);
 
     frame5_ = new OutputDirPanel(platform_, this);
     frame5_->hide();
@@ -160,6 +170,9 @@ void MainWindow::Form_Resize() {
     cmdMapkeyNow_->move(cmdMapkeyNow_->x(), twips.px(l.generateTop));
     cmdOpenmFile_->move(cmdOpenmFile_->x(), cmdMapkeyNow_->y());
     table_->place(twips, l.listHeight);
+    // Below the rule frame and above the exit picture, which rises with a long message.
+    check_->place(twips, l.checkHeight);
+    check_->setVisible(l.checkHeight >= layout::kSmallestCheckHeight);
     lblStatus_->setGeometry(lblStatus_->x(), twips.px(l.statusTop), lblStatus_->width(),
                             twips.px(l.statusHeight));
 }
@@ -197,6 +210,21 @@ void MainWindow::cmd_action_Click() {
                                             ToU16(rule_->replacement())));
 }
 
+// The lists as the generate command will use them: the old names cleaned up.
+void MainWindow::checkLists() {
+    check_->showFindings(CheckLists(clean(table_->names(ListId::Old)), table_->names(ListId::New)));
+}
+
+void MainWindow::cmd_reihenfolge_Click() {
+    const Result<NamePairs> repaired =
+        RepairOrder(clean(table_->names(ListId::Old)), table_->names(ListId::New));
+    if (repaired.ok()) {
+        table_->setPairs(*repaired.value);
+    } else {
+        setStatus(ToQString(repaired.error));
+    }
+}
+
 void MainWindow::cmd_mapkeyNow_Click() {
     platform_.writeSetting(kExpressionKey, rule_->expression());
     const NameList oldNames = clean(table_->names(ListId::Old));
@@ -212,6 +240,12 @@ void MainWindow::cmd_mapkeyNow_Click() {
         return;
     }
     txtOut_->showMapkeys(oldNames, newNames);
+    // The check follows the lists, so it has seen the clean-up above.
+    // An earlier warning must not outlive the lists it was about.
+    const std::size_t errors = check_->counts().errors;
+    setStatus(errors == 0 ? QString()
+                          : QStringLiteral("Achtung : Die Liste hat %1 Fehler – siehe Prüfung")
+                                .arg(static_cast<qulonglong>(errors)));
 
     const Twips twips(*this);
     frame5_->move(twips.px(400), twips.px(1000));

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace velnix::shell {
 
+class CheckPanel;
 class InfoWindow;
 class MappingTable;
 class OutputDirPanel;
@@ -35,6 +36,8 @@ class MainWindow : public QWidget {
     void cmd_mapkeyNow_Click();
     void cmd_info_Click();
     void cmd_action_Click();
+    void checkLists();
+    void cmd_reihenfolge_Click();
     void cmd_okfiles_Click();
     void img_quit_Click();
     void openWrittenFile();
@@ -48,6 +51,7 @@ class MainWindow : public QWidget {
 
     Platform& platform_;
     MappingTable* table_;
+    CheckPanel* check_;
     RuleFrame* rule_;
     OutputDirPanel* frame5_;
     PictureButton* imgOpen_;

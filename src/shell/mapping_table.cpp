@@ -15,10 +15,12 @@
 
 #include "names/editing.h"
 #include "names/list_file.h"
+#include "names/table_file.h"
 #include "shell/list_file_place.h"
 #include "shell/list_panel.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
+#include "shell/table_file_dialog.h"
 #include "shell/twips.h"
 
 namespace velnix::shell {
@@ -116,6 +118,7 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
     connect(panel_, &ListPanel::clearClicked, this, &MappingTable::clear_Click);
     connect(panel_, &ListPanel::saveClicked, this, &MappingTable::save_Click);
     connect(panel_, &ListPanel::openClicked, this, &MappingTable::open_Click);
+    connect(panel_, &ListPanel::tableClicked, this, &MappingTable::cmd_tabelle_Click);
     connect(panel_, &ListPanel::closeClicked, this, &MappingTable::hidePanel);
 }
 
@@ -124,7 +127,7 @@ void MappingTable::place(const Twips& twips, int listHeightTwips) {
     twips.place(option2_, 3045, 405, 1380, 195);
     twips.place(oldList_, 105, 630, 2700, listHeightTwips);
     twips.place(newList_, 2940, 630, 2700, listHeightTwips);
-    twips.place(panel_, 1785, 1305, 2460, 3585);
+    twips.place(panel_, 1785, 1305, 2460, ListPanel::kHeightTwips);
 }
 
 NameList MappingTable::names(ListId list) const {
@@ -132,9 +135,47 @@ NameList MappingTable::names(ListId list) const {
 }
 
 void MappingTable::setNames(ListId list, const NameList& names) {
+    fill(list, names);
+    emit namesChanged();
+}
+
+void MappingTable::setPairs(const NamePairs& pairs) {
+    fill(ListId::Old, pairs.oldNames);
+    fill(ListId::New, pairs.newNames);
+    emit namesChanged();
+}
+
+void MappingTable::fill(ListId list, const NameList& names) {
     QListWidget& control = *this->list(list);
     const QuietFill quiet(control);
     SetNames(control, names);
+}
+
+void MappingTable::append(ListId list, const NameList& names) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(names.size()));
+    for (const auto& name : names) {
+        texts.push_back(ToQString(name));
+    }
+    QListWidget& control = *this->list(list);
+    const QuietFill quiet(control);
+    control.addItems(texts);
+}
+
+void MappingTable::markPair(std::size_t pair) {
+    const int row = static_cast<int>(pair - 1);
+    for (const ListId id : {ListId::Old, ListId::New}) {
+        QListWidget& control = *list(id);
+        // A look at the pair, not a click: list_Click would switch the list and hide the panel.
+        const QSignalBlocker quiet(&control);
+        if (row < control.count()) {
+            control.setCurrentRow(row);
+            control.scrollToItem(control.item(row), QAbstractItemView::PositionAtCenter);
+        } else {
+            // The shorter list has no such entry; an old mark there would name another pair.
+            control.clearSelection();
+        }
+    }
 }
 
 ListId MappingTable::activeList() const {
@@ -207,8 +248,11 @@ void MappingTable::list_Click(ListId list) {
 
 void MappingTable::cmd_hinzu_Click() {
     QListWidget& control = *list(activeList());
-    const QuietFill quiet(control);
-    control.addItem(panel_->entryText());
+    {
+        const QuietFill quiet(control);
+        control.addItem(panel_->entryText());
+    }
+    emit namesChanged();
 }
 
 void MappingTable::cmd_del_Click() {
@@ -263,14 +307,32 @@ void MappingTable::save_Click() {
 }
 
 void MappingTable::paste_Click() {
-    QStringList texts;
-    for (const auto& name : SplitPastedText(ToU16(platform_.clipboardText()))) {
-        texts.push_back(ToQString(name));
+    const std::u16string text = ToU16(platform_.clipboardText());
+    if (!IsTwoColumnPaste(text)) {
+        append(activeList(), SplitPastedText(text));
+        emit namesChanged();
+    } else if (const Result<NamePairs> table = ParseTable(text, u'\t', u"Zwischenablage");
+               table.ok()) {
+        // Two columns from a spreadsheet are pairs: each goes to its own list, whichever
+        // list is active.
+        append(ListId::Old, table.value->oldNames);
+        append(ListId::New, table.value->newNames);
+        emit namesChanged();
+    } else {
+        emit statusMessage(ToQString(table.error));
     }
-    QListWidget& control = *list(activeList());
-    {
-        const QuietFill quiet(control);
-        control.addItems(texts);
+    hidePanel();
+}
+
+void MappingTable::cmd_tabelle_Click() {
+    const QString path = AskForTableFile(panel_->window());
+    if (!path.isEmpty()) {
+        const Result<NamePairs> table = ReadTableFile(ToU16(path));
+        if (table.ok()) {
+            setPairs(*table.value);
+        } else {
+            emit statusMessage(ToQString(table.error));
+        }
     }
     hidePanel();
 }

@@ -1,8 +1,9 @@
 // The mapping table: the two name lists with their option buttons, and the list commands of
-// the list panel (add, delete marked, clear, open, save, paste).
+// the list panel (add, delete marked, clear, open, save, paste, open a table).
 #pragma once
 
 #include <QObject>
+#include <cstddef>
 
 #include "names/name_list.h"
 
@@ -28,7 +29,13 @@ class MappingTable : public QObject {
 
     NameList names(ListId list) const;
     void setNames(ListId list, const NameList& names);
+    // Replaces both lists as one change.
+    void setPairs(const NamePairs& pairs);
     ListId activeList() const;
+
+    // Marks pair `pair` (1-based) in both lists and scrolls both to it, as a look at the
+    // pair, not a click: the active list and the list panel stay as they are.
+    void markPair(std::size_t pair);
 
     ListPanel* panel() const { return panel_; }
     QListWidget* list(ListId list) const;
@@ -36,6 +43,8 @@ class MappingTable : public QObject {
   signals:
     // A failure of a list command, for the status line.
     void statusMessage(const QString& text);
+    // Either list changed, by a command or by setNames and setPairs.
+    void namesChanged();
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +58,10 @@ class MappingTable : public QObject {
     void open_Click();
     void save_Click();
     void paste_Click();
+    void cmd_tabelle_Click();
+
+    void fill(ListId list, const NameList& names);
+    void append(ListId list, const NameList& names);
 
     void hidePanel();
     void activate(ListId list);

@@ -1,8 +1,6 @@
 // velnix-cli as the user runs it: a child process with list files, exit codes and output bytes.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -46,11 +44,9 @@ class Sandbox {
         test::WriteBytes(dir_.File(u"neu"), newBytes);
         test::WriteBytes(RenameProPath(outDir_), kOldContent);
     }
-    static std::u16string Program() { return JoinPath(test::OwnDirectory(), kProgram); }
     // The arguments separated by single spaces, '' for an empty one; with a first word LIMITED,
     // velnix-cli runs with 60 MB of address space and its standard output goes nowhere.
-    test::ProcessResult Run(std::string_view line, std::chrono::microseconds delay = {},
-                            int signal = 0) const {
+    test::ProcessResult Run(std::string_view line) const {
         std::vector<std::string> args;
         for (std::size_t start = 0; start < line.size();) {
             const std::size_t end = std::min(line.find(' ', start), line.size());
@@ -58,16 +54,16 @@ class Sandbox {
                 line.substr(start, end - start) == "''" ? "" : line.substr(start, end - start));
             start = end + 1;
         }
+        const std::u16string program = JoinPath(test::OwnDirectory(), kProgram);
         if (args.empty() || args[0] != "LIMITED") {
-            return test::RunProcess(Program(), args, dir_.path(), delay, signal);
+            return test::RunProcess(program, args, dir_.path());
         }
-        args[0] = Utf16ToUtf8(Program());
+        args[0] = Utf16ToUtf8(program);
         args.insert(args.begin(), {"-c", "ulimit -v 60000 && exec \"$0\" \"$@\" >/dev/null"});
         return test::RunProcess(u"/bin/sh", args, dir_.path());
     }
 
     std::string RenamePro() const { return test::ReadBytes(RenameProPath(outDir_)); }
-    const std::u16string& outDir() const { return outDir_; }
     const std::u16string& path() const { return dir_.path(); }
     std::ptrdiff_t OutFileCount() const {
         return std::distance(std::filesystem::directory_iterator(ToFsPath(outDir_)), {});
@@ -78,9 +74,8 @@ class Sandbox {
     std::u16string outDir_ = dir_.File(u"out");
 };
 
-// A list longer than a slice of the command line's reading (a megabyte): 6000 names of about
-// 200 characters "<stem>x…x<i>.prt", ending in CR LF, LF and CR by turns, every 1000th empty,
-// then `last`.
+// Longer than a slice of the reading (a megabyte): 6000 names "<stem>x…x<i>.prt" of about 200
+// characters, ending in CR LF, LF and CR by turns, every 1000th empty, then `last`.
 std::string ManyNames(const std::string& stem, const std::string& last) {
     static const char* const kEnds[] = {"\r\n", "\n", "\r"};
     std::string list;
@@ -100,6 +95,11 @@ constexpr char kNewToOut[] = "generate --old alt --new neu --out out";
 constexpr char kNewToStdout[] = "generate --old alt --new neu --stdout";
 constexpr char kArgError[] = "Fehler in den Argumenten: ";
 
+// Generate says on standard error what the check found, and nothing else when it writes.
+bool AtMostCheckSummary(const std::string& err) {
+    return err.empty() || (err.rfind("Prüfung: ", 0) == 0 && err.find('\n') == err.size() - 1);
+}
+
 struct RunCase {
     const char* label;
     int exitCode;
@@ -117,10 +117,7 @@ TEST_P(CliRun, AnswersWithExitCodeAndMessageAndLeavesRenameProAlone) {
     EXPECT_EQ(result.exitCode, c.exitCode);
     const std::string& said = c.exitCode == 0 ? result.out : result.err;
     EXPECT_NE(said.find(c.said), std::string::npos) << said;
-    EXPECT_EQ(c.exitCode == 0 ? result.err : result.out, "");
-    if (c.exitCode == 2) {
-        EXPECT_NE(result.err.find("Aufruf: velnix-cli generate --old"), std::string::npos);
-    }
+    EXPECT_TRUE(c.exitCode == 0 ? AtMostCheckSummary(result.err) : result.out.empty());
     EXPECT_TRUE(box.RenamePro() == kOldContent);
     EXPECT_EQ(box.OutFileCount(), 1);
 }
@@ -129,11 +126,8 @@ TEST_P(CliRun, AnswersWithExitCodeAndMessageAndLeavesRenameProAlone) {
 const RunCase kRuns[] = {
     {"Help", 0, "--help", "", "", "generate"},
     {"Version", 0, "--version", "", "", "velnix-cli " VELNIX_VERSION},
-    {"CountsDiffer", 1, kNewToOut, "a.prt\r\nb.prt\r\n", "x.prt\r\n",
-     "Achtung : Die Listen haben eine unterschiedliche Anzahl von Elementen !"},
+    {"CountsDiffer", 1, kNewToOut, "a.prt\r\nb.prt\r\n", "x.prt\r\n", "unterschiedliche Anzahl"},
     {"NewListEmpty", 1, kNewToStdout, "a.prt\r\n", "", "unterschiedliche Anzahl"},
-    {"BackQuote", 1, kNewToStdout, "a.prt", "x`y.prt",
-     "Eintrag 1 der Liste \"neuer Name\" enthält einen Zeilenumbruch oder ein `"},
     {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, kManyOld, ManyNames("neu", "x`y.prt"),
      "Eintrag 6001 der Liste \"neuer Name\" enthält"},
     {"LineBreakFromRule", 1, "generate --old alt --rule teil x\ny --out out",
@@ -141,8 +135,9 @@ const RunCase kRuns[] = {
     {"OutsideCodePage", 1, kNewToOut, "a.prt\nb.prt", "x.prt\n\xE2\x98\x83.prt", "U+2603"},
     {"OldFileMissing", 1, "generate --old fehlt --new neu --stdout", "", "x", "Fehler : "},
     {"NewFileIsFolder", 1, "generate --old alt --new out --stdout", "a", "", "Fehler : "},
-    {"OutFolderMissing", 3, "generate --old alt --new neu --out fehlt", "a", "x", "Fehler : "},
-    {"NoArguments", 2, "", "", "", kArgError},
+    {"OutFolderMissing", 3, "generate --old alt --new neu --out fehlt", "a", "x",
+     "Fehler : Die Datei \"fehlt"},
+    {"NoArguments", 2, "", "", "", "Aufruf: velnix-cli generate"},
     {"UnknownCommand", 2, "erzeugen", "", "", kArgError},
     {"NoOld", 2, "generate --new neu --stdout", "", "x", kArgError},
     {"NoNewNorRule", 2, "generate --old alt --out out", "a", "", "--new DATEI oder --rule"},
@@ -187,7 +182,7 @@ TEST_P(CliLists, StdoutAndOutGiveTheComposedBytes) {
     const Sandbox box(c.oldBytes, c.newBytes);
     const auto printed = box.Run(std::string("generate --old alt ") + c.source + " --stdout");
     EXPECT_EQ(printed.exitCode, 0);
-    EXPECT_EQ(printed.err, "");
+    EXPECT_TRUE(AtMostCheckSummary(printed.err)) << printed.err;
     EXPECT_TRUE(printed.out == expected);
     const auto saved = box.Run(std::string("generate --old alt ") + c.source + " --out out");
     EXPECT_EQ(saved.exitCode, 0);
@@ -199,14 +194,11 @@ TEST_P(CliLists, StdoutAndOutGiveTheComposedBytes) {
 const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.drw";
 // clang-format off
 const ListCase kLists[] = {
-    {"Plain", "C:\\work\\bracket.prt.3\r\nb.drw\nc.prt", "x.prt\ny.drw\r\nz.prt\r"},
     {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm"},
     {"ManySlices", kManyOld, kManyNew},
     {"CodePageDecidedByTheWholeFile", "K\xFChler.prt\n" + kManyOld + "\r\nK\xC3\xBChler.asm",
      "a.prt\n" + kManyNew + "\ry.drw"},
     {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw", "--rule teil part"},
-    {"RuleWithEmptyExpression", kRawOld,
-     "neu_C:\\work\\teil1.prt.2\nneu_teil2.asm\nneu_baugruppe_teil.drw", "--rule '' neu_"},
     {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
      "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
 };
@@ -216,13 +208,10 @@ INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLi
                          [](const auto& info) { return std::string(info.param.label); });
 
 #ifndef _WIN32
-// Paths are bytes on Linux: a file or folder named in Latin-1 is the one used, never one whose
-// name merely shows the same.
+// Paths are bytes on Linux: files and folders named in Latin-1 are used under those names.
 TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     const Sandbox box("", "teil_neu.prt\r\n");
     const std::string folder = Utf16ToUtf8(box.path());
-    const std::string lookalike = folder + "/K\xEF\xBF\xBDhler";  // U+FFFD in UTF-8
-    std::filesystem::create_directory(lookalike);
     std::filesystem::create_directory(folder + "/K\xFChler");
     ASSERT_TRUE(WriteFileAtomically(folder + "/K\xFChler/alt\xE9.txt", "teil.prt\r\n").ok);
 
@@ -230,31 +219,6 @@ TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes,
               test::ComposedRenamePro({u"teil.prt"}, {u"teil_neu.prt"}));
-    EXPECT_TRUE(std::filesystem::is_empty(lookalike));
-}
-
-// Killed while it writes, velnix-cli leaves the earlier rename.pro whole, and the next run
-// leaves nothing beside the file it writes.
-TEST(CliInterrupted, KeepsTheEarlierFileAndLeavesNothingBehind) {
-    const Sandbox box(kManyOld, kManyNew);
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(box.Run(kNewToOut).exitCode, 0);
-    const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
-    const std::string written = box.RenamePro();
-
-    const int signals[] = {SIGINT, SIGTERM, SIGKILL};
-    for (int round = 0; round < 6; ++round) {
-        test::WriteBytes(RenameProPath(box.outDir()), kOldContent);
-        box.Run(kNewToOut, runTime * (round + 1) / 8, signals[round % 3]);
-        const std::string after = box.RenamePro();
-        EXPECT_TRUE(after == kOldContent || after == written) << "round " << round;
-        EXPECT_EQ(box.OutFileCount(), 1) << "round " << round;
-    }
-    test::WriteBytes(JoinPath(box.outDir(), u"rename.pro.velnix-99999999-0.tmp"), "gone");
-    ASSERT_EQ(box.Run(kNewToOut).exitCode, 0);
-    EXPECT_TRUE(box.RenamePro() == written);
-    EXPECT_EQ(box.OutFileCount(), 1);
 }
 #endif
 

@@ -1,6 +1,5 @@
-// A platform for the window tests: settings, shell and clipboard of its own, fixed drives and
-// temporary program, user data and work directories; and the control lookups all window tests
-// share.
+// A platform of the window tests' own (settings, shell, clipboard, drives, temporary folders)
+// and the control lookups all window tests share.
 #pragma once
 
 #include <QHash>

@@ -16,14 +16,11 @@ class InfoWindowTest : public QObject {
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<shell::MainWindow> main_;
 
+    QWidget* infoWindow() const { return Child(main_.get(), "frm_Info"); }
+    // The information window that a click on Info shows; none unless it is the only one.
     QWidget* openInfo() {
         Click(main_.get(), "cmd_info");
-        QWidgetList open;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == "frm_Info" && widget->isVisible()) {
-                open << widget;
-            }
-        }
+        const QWidgetList open = main_->findChildren<QWidget*>("frm_Info");
         return open.size() == 1 ? open[0] : nullptr;
     }
 
@@ -35,10 +32,9 @@ class InfoWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     }
 
-    // Right of the main window where the screen has room for it (a free space of exactly 0
-    // is room), else at the screen's edge; level with the main window, grown in steps of 200
-    // twips past its designed 5790 to 5800. A second click only brings it forward; the link
-    // opens in the browser.
+    // Right of the main window where the screen has room (a free space of exactly 0 is room),
+    // else at the screen's edge; level with it, grown in steps of 200 twips past its designed
+    // 5790 to 5800. A second click only brings it forward; the link opens in the browser.
     void opensOnceBesideTheMainWindow() {
         QCOMPARE(info::LeftEdge(14720, 0, 9200), 9200);
         QCOMPARE(info::LeftEdge(14719, 0, 9200), 0);
@@ -53,28 +49,22 @@ class InfoWindowTest : public QObject {
     }
 
     void closes_data() {
-        QTest::addColumn<QString>("how");  // the control clicked, or pressed with Space
-        QTest::newRow("button") << "Command1";
-        QTest::newRow("hover picture") << "Image2";
-        QTest::newRow("close picture by Space") << "Image1 Space";
-        QTest::newRow("with the main window") << QString();
+        QTest::addColumn<Steps>("steps");
+        QTest::newRow("button") << Steps([this] { Click(infoWindow(), "Command1"); });
+        QTest::newRow("hover picture") << Steps([this] {
+            Child(infoWindow(), "Image2")->show();
+            Click(infoWindow(), "Image2");
+        });
+        QTest::newRow("close picture by Space")
+            << Steps([this] { QTest::keyClick(Child(infoWindow(), "Image1"), Qt::Key_Space); });
+        QTest::newRow("with the main window") << Steps([this] { main_->close(); });
     }
     void closes() {
-        QFETCH(QString, how);
-        QPointer<QWidget> info = openInfo();
-        if (how.isEmpty()) {
-            main_->close();
-        } else {
-            QWidget* control = Child(info.data(), qPrintable(how.section(' ', 0, 0)));
-            control->show();
-            if (how.endsWith(" Space")) {
-                QTest::keyClick(control, Qt::Key_Space);
-            } else {
-                QTest::mouseClick(control, Qt::LeftButton);
-            }
-        }
+        QPointer<QWidget> opened = openInfo();
+        QFETCH(Steps, steps);
+        steps();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(info.isNull());
+        QVERIFY(opened.isNull());
     }
 };
 

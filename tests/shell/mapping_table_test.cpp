@@ -100,12 +100,10 @@ class MappingTableTest : public QObject {
         list(ListId::Old)->setCurrentRow(2);
     }
 
-    // From the start: the old list active, marked on "b", the new list unmarked, the panel
-    // closed. The right button, the menu key, Shift+F10 and the context-menu event that
-    // Windows makes of them open the panel, the left button closes it, each activating its
-    // list; the middle button does nothing; the one mark stays wherever the user clicks.
-    // Each command acts on the active list; adding keeps the panel open, every other command
-    // closes it.
+    // From the old list active and marked on "b", the panel closed: the right button and the
+    // menu keys (or the context-menu event made of them) open the panel, the left button closes
+    // it, each activating its list; the one mark stays wherever the user clicks. Commands act
+    // on the active list; only adding keeps the panel open.
     void pressesAndCommands_data() {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("after");
@@ -184,15 +182,14 @@ class MappingTableTest : public QObject {
             QTest::keyClick(focus, Qt::Key_Tab);
         }
         QCOMPARE(walked, QStringList({"paste", "cmd_del", "Text1", "cmd_hinzu", "clear", "save",
-                                      "open", "Image_EXIT"}));
+                                      "open", "cmd_tabelle", "Image_EXIT"}));
         run(ListId::New, "clear", Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget(), newList());
     }
 
-    // Beside the program when a file can be created there (only trying tells: the bits let
-    // root write to /proc), otherwise in the user's data directory, created when needed, and
-    // the status line says so. Opening reads the other place when the first has no file. The
-    // probe leaves nothing behind.
+    // Beside the program when a file can be created there (only trying tells: root may write
+    // to /proc by the bits), else in the user's data directory, created when needed, as the
+    // status line says; opening falls back to the other place, and the probe leaves nothing.
     void listFilesGoWhereTheUserCanWrite_data() {
         QTest::addColumn<QString>("program");  // empty: a writable folder
         QTest::newRow("portable copy") << QString();

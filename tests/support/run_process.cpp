@@ -9,39 +9,28 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
-#include <thread>
-extern char** environ;
+#include <cstdlib>
 #endif
 
 namespace velnix::test {
+namespace {
 
 #ifdef _WIN32
 
-namespace {
-
-std::wstring Wide(const std::u16string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 HANDLE InheritableFile(const std::u16string& path) {
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &security, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(ToFsPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &security,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-}  // namespace
-
-ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& folder, std::chrono::microseconds, int) {
+int Run(const std::u16string& program, const std::vector<std::string>& args,
+        const std::u16string& folder) {
     // Quoted for CommandLineToArgvW: no argument here holds a quote or ends in a backslash.
-    std::wstring commandLine = L"\"" + Wide(program) + L"\"";
+    std::wstring commandLine = L"\"" + ToFsPath(program).native() + L"\"";
     for (const auto& arg : args) {
-        commandLine += L" \"" + Wide(Utf8ToUtf16(arg)) + L"\"";
+        commandLine += L" \"" + ToFsPath(Utf8ToUtf16(arg)).native() + L"\"";
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -50,66 +39,60 @@ ProcessResult RunProcess(const std::u16string& program, const std::vector<std::s
     startup.hStdOutput = InheritableFile(JoinPath(folder, u"stdout.bin"));
     startup.hStdError = InheritableFile(JoinPath(folder, u"stderr.bin"));
     PROCESS_INFORMATION process{};
-    ProcessResult result;
-    if (CreateProcessW(Wide(program).c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                       Wide(folder).c_str(), &startup, &process)) {
+    DWORD code = static_cast<DWORD>(-1);
+    if (CreateProcessW(ToFsPath(program).c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                       nullptr, ToFsPath(folder).c_str(), &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
-        result.exitCode = static_cast<int>(code);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    result.out = ReadBytes(JoinPath(folder, u"stdout.bin"));
-    result.err = ReadBytes(JoinPath(folder, u"stderr.bin"));
-    return result;
-}
-
-std::u16string OwnDirectory() {
-    wchar_t buffer[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 4);
-    return FromFsPath(std::filesystem::path(std::wstring(buffer, length)).parent_path());
+    return static_cast<int>(code);
 }
 
 #else
 
-ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& folder, std::chrono::microseconds delay,
-                         int signal) {
-    const std::string programPath = Utf16ToUtf8(program);
-    std::vector<char*> argv{const_cast<char*>(programPath.c_str())};
-    for (const auto& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
+// Inside single quotes sh takes every byte as it is; a quote closes them and opens them again.
+std::string ShellWord(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, Utf16ToUtf8(folder).c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, "stdout.bin", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "stderr.bin", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ProcessResult result;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, programPath.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        if (signal != 0) {
-            std::this_thread::sleep_for(delay);
-            kill(pid, signal);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    result.out = ReadBytes(JoinPath(folder, u"stdout.bin"));
-    result.err = ReadBytes(JoinPath(folder, u"stderr.bin"));
-    return result;
+    return quoted + "'";
 }
 
-std::u16string OwnDirectory() {
-    return FromFsPath(std::filesystem::read_symlink("/proc/self/exe").parent_path());
+int Run(const std::u16string& program, const std::vector<std::string>& args,
+        const std::u16string& folder) {
+    std::string line =
+        "cd " + ShellWord(Utf16ToUtf8(folder)) + " && exec " + ShellWord(Utf16ToUtf8(program));
+    for (const auto& arg : args) {
+        line += " " + ShellWord(arg);
+    }
+    const int status = std::system((line + " >stdout.bin 2>stderr.bin").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 #endif
+
+}  // namespace
+
+ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
+                         const std::u16string& folder) {
+    const int exitCode = Run(program, args, folder);
+    return {exitCode, ReadBytes(JoinPath(folder, u"stdout.bin")),
+            ReadBytes(JoinPath(folder, u"stderr.bin"))};
+}
+
+std::u16string OwnDirectory() {
+#ifdef _WIN32
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 4);
+    return FromFsPath(std::filesystem::path(std::wstring(buffer, length)).parent_path());
+#else
+    return FromFsPath(std::filesystem::read_symlink("/proc/self/exe").parent_path());
+#endif
+}
 
 }  // namespace velnix::test

@@ -1,7 +1,6 @@
 // Runs a program as a child process and collects its exit code and output.
 #pragma once
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,9 @@ struct ProcessResult {
     std::string err;  // stderr, byte for byte
 };
 
-// Runs the program with `args` (UTF-8) in `folder`, which also takes the captured output. On
-// POSIX a `signal` other than 0 is sent to it `delay` after its start; the exit code is -1
-// when the signal ended it.
+// Runs the program with `args` (UTF-8) in `folder`, which also takes the captured output.
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
-                         const std::u16string& folder, std::chrono::microseconds delay = {},
-                         int signal = 0);
+                         const std::u16string& folder);
 
 // The folder of the running test program (the programs of the build sit beside it).
 std::u16string OwnDirectory();

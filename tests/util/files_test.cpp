@@ -53,10 +53,6 @@ TEST(FilesTest, WriteReplacesTheTargetWholeOrLeavesItAsItWas) {
     EXPECT_NE(stopped.message.find(u"nicht vollständig"), std::u16string::npos);
     EXPECT_EQ(ReadBytes(target), "short");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ToFsPath(dir.path())), {}), 1);
-
-    const Status intoMissing = WriteFileAtomically(ToFsPath(dir.File(u"fehlt/rename.pro")), "x");
-    EXPECT_EQ(intoMissing.message.rfind(u"Fehler : ", 0), 0u);
-    EXPECT_NE(intoMissing.message.find(u"rename.pro"), std::u16string::npos);
 }
 
 TEST(FilesTest, WriteRemovesTheTemporariesOfWritersThatAreGone) {
@@ -68,7 +64,6 @@ TEST(FilesTest, WriteRemovesTheTemporariesOfWritersThatAreGone) {
 #endif
     const std::pair<std::string, bool> files[] = {
         {"rename.pro.velnix-99999999-0.tmp", false},  // no process has this id
-        {"rename.pro.velnix-99999999-17.tmp", false},
         {"rename.pro.velnix-" + running + "-0.tmp", true},
         {"other.pro.velnix-99999999-0.tmp", true},
         {"rename.pro.velnix-99999999-0.tmp.bak", true},

@@ -1,0 +1,19 @@
+// The check command: every problem of the lists, one line each or as JSON for scripts.
+#pragma once
+
+#include <cstdio>
+#include <vector>
+
+#include "check/list_check.h"
+#include "cli/pair_reading.h"
+
+namespace velnix::cli {
+
+enum class FindingFormat { Lines, Json };
+
+int Check(const PairSources& sources, FindingFormat format);
+
+// "Prüfung: 2 Fehler, 1 Warnung", for generate's standard error.
+void WriteCheckSummary(std::FILE* stream, FindingCounts problems);
+
+}  // namespace velnix::cli

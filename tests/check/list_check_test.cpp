@@ -1,0 +1,89 @@
+#include "check/list_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "util/unicode.h"
+
+namespace velnix {
+namespace {
+
+struct CheckCase {
+    const char* what;
+    NameList oldNames;
+    NameList newNames;
+    std::vector<std::string> expected;  // "pair:code"
+};
+
+class ListCheckTest : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(ListCheckTest, FindsExactlyTheExpectedProblems) {
+    std::vector<std::string> found;
+    for (const auto& finding : CheckLists(GetParam().oldNames, GetParam().newNames)) {
+        found.push_back(std::to_string(finding.pair) + ":" + FindingCodeName(finding.code));
+        EXPECT_FALSE(finding.message.empty());
+    }
+    EXPECT_EQ(found, GetParam().expected) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListCheckTest,
+    testing::Values(
+        CheckCase{"clean, drawing renamed with its model",
+                  {u"motor.asm", u"motor.drw", u"welle.prt"},
+                  {u"antrieb.asm", u"Antrieb.drw", u"achse.prt"},
+                  {}},
+        CheckCase{"chain in the right order", {u"b.prt", u"a.prt"}, {u"c.prt", u"b.prt"}, {}},
+        CheckCase{"chain in the wrong order",
+                  {u"a.prt", u"b.prt"},
+                  {u"B.PRT", u"c.prt"},
+                  {"1:reihenfolge"}},
+        CheckCase{"ring of three, one pair outside",
+                  {u"a.prt", u"b.prt", u"x.prt", u"c.prt"},
+                  {u"b.prt", u"c.prt", u"y.prt", u"a.prt"},
+                  {"1:ring", "2:ring", "4:ring"}},
+        CheckCase{"repaired ring through a temporary name",
+                  {u"a.prt", u"b.prt", u"a_velnix1.prt"},
+                  {u"a_velnix1.prt", u"a.prt", u"b.prt"},
+                  {}},
+        CheckCase{"lengths, empty names",
+                  {u"", u"b.prt", u"c.prt"},
+                  {u"x.prt", u""},
+                  {"0:laenge", "1:alt-leer", "2:neu-leer"}},
+        CheckCase{"the same name twice",
+                  {u"a.prt", u"A.prt", u"c.prt", u"d.prt"},
+                  {u"x.prt", u"y.prt", u"z.prt", u"Z.PRT"},
+                  {"2:alt-doppelt", "4:neu-doppelt"}},
+        CheckCase{"type, extension, folder, version",
+                  {u"a.prt", u"b.prt", u"c.prt", u"d.prt"},
+                  {u"a2.asm", u"b2", u"C:\\x\\c2.prt", u"d2.prt.3"},
+                  {"1:typ", "2:keine-endung", "3:ordner", "4:version"}},
+        CheckCase{"name rules",
+                  {u"a.prt", u"b.prt", u"c.prt"},
+                  {u"abcdefghijabcdefghijabcdefghijab.prt", u"b c.prt", u"-c.prt"},
+                  {"1:zu-lang", "2:zeichen", "3:bindestrich"}},
+        CheckCase{"warnings",
+                  {u"a.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw"},
+                  {u"A.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw"},
+                  {"1:unveraendert", "2:umlaut", "3:unbekannter-typ", "5:zeichnungsname"}}));
+
+TEST(ListCheckTest, LongCleanListHasNoFindings) {
+    NameList oldNames;
+    NameList newNames;
+    for (int i = 0; i < 32767; ++i) {
+        oldNames.push_back(u"teil_" + Utf8ToUtf16(std::to_string(i)) + u".prt");
+        newNames.push_back(u"teil_" + Utf8ToUtf16(std::to_string(i + 40000)) + u".prt");
+    }
+    EXPECT_TRUE(CheckLists(oldNames, newNames).empty());
+}
+
+TEST(ListCheckTest, Summary) {
+    EXPECT_EQ(SummaryText({}), u"Keine Probleme");
+    EXPECT_EQ(SummaryText({2, 1}), u"2 Fehler, 1 Warnung");
+    EXPECT_EQ(SummaryText({0, 3}), u"3 Warnungen");
+}
+
+}  // namespace
+}  // namespace velnix

@@ -1,0 +1,84 @@
+// The check of velnix-cli and what generate does with its findings, as a script sees them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+#include "util/files.h"
+
+namespace velnix {
+namespace {
+
+#ifdef _WIN32
+constexpr char16_t kProgram[] = u"velnix-cli.exe";
+#else
+constexpr char16_t kProgram[] = u"velnix-cli";
+#endif
+
+struct CheckRun {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string inOut;  // must occur in standard output
+    std::string inErr;  // must occur in standard error
+    bool written;       // out/rename.pro exists afterwards
+};
+
+class CheckCommandTest : public testing::TestWithParam<CheckRun> {};
+
+TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
+    test::TempDir dir;
+    test::WriteBytes(dir.File(u"clean_old"), "a.prt\r\nb.asm\r\n");
+    test::WriteBytes(dir.File(u"clean_new"), "c.prt\r\nd.asm\r\n");
+    test::WriteBytes(dir.File(u"swap_old"), "a.prt\r\nb.prt\r\n");
+    test::WriteBytes(dir.File(u"swap_new"), "b.prt\r\nA.prt\r\n");
+    test::WriteBytes(dir.File(u"swap.csv"), "Alt;Neu\r\na.prt;b.prt\r\nb.prt;a.prt\r\n");
+    test::WriteBytes(dir.File(u"out/keep"), "");
+    const test::ProcessResult run =
+        test::RunProcess(JoinPath(test::OwnDirectory(), kProgram), GetParam().args, dir.path());
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+    EXPECT_NE(run.out.find(GetParam().inOut), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(GetParam().inErr), std::string::npos) << run.err;
+    EXPECT_EQ(FileExists(dir.File(u"out/rename.pro")), GetParam().written);
+    if (GetParam().written && GetParam().args.back() == "--repair-order") {
+        EXPECT_NE(test::ReadBytes(dir.File(u"out/rename.pro")).find("`a_velnix1.prt`"),
+                  std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CheckCommandTest,
+    testing::Values(
+        CheckRun{
+            {"check", "--old", "clean_old", "--new", "clean_new"}, 0, "Keine Probleme", "", false},
+        CheckRun{{"check", "--old", "swap_old", "--new", "swap_new"},
+                 4,
+                 "Zeile 2: Fehler: \"b.prt\" → \"A.prt\": die Zeilen 1 und 2",
+                 "",
+                 false},
+        CheckRun{{"check", "--pairs", "swap.csv", "--format", "json"},
+                 4,
+                 "{\"zeile\": 1, \"schwere\": \"Fehler\", \"code\": \"ring\"",
+                 "",
+                 false},
+        CheckRun{{"check", "--pairs", "missing.csv"}, 1, "", "missing.csv", false},
+        CheckRun{{"check", "--pairs", "swap.csv", "--old", "swap_old"}, 2, "", "--pairs", false},
+        CheckRun{{"generate", "--old", "swap_old", "--new", "swap_new", "--out", "out"},
+                 0,
+                 "",
+                 "Prüfung: 2 Fehler",
+                 true},
+        CheckRun{{"generate", "--old", "swap_old", "--new", "swap_new", "--out", "out", "--strict"},
+                 4,
+                 "",
+                 "nicht geschrieben",
+                 false},
+        CheckRun{{"generate", "--pairs", "swap.csv", "--out", "out", "--strict", "--repair-order"},
+                 0,
+                 "rename.pro",
+                 "",
+                 true}));
+
+}  // namespace
+}  // namespace velnix

@@ -1,0 +1,85 @@
+// Two columns of names from spreadsheets: Excel's copies and exports, quoting, encodings.
+#include "names/table_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+#include "util/text.h"
+
+namespace velnix {
+namespace {
+
+using namespace std::string_literals;  // bytes with NUL
+using test::TempDir;
+using test::WriteBytes;
+
+struct TableCase {
+    std::string bytes;
+    NameList oldNames;
+    NameList newNames;
+    std::size_t refusedLine = 0;  // with `fault`; 0: read
+    std::u16string fault = {};
+};
+
+class TableTest : public testing::TestWithParam<TableCase> {};
+
+TEST_P(TableTest, ReadsTwoColumnsOrRefusesTheWholeTable) {
+    const TableCase& table = GetParam();
+    TempDir dir;
+    const std::u16string path = dir.File(u"namen.csv");
+    WriteBytes(path, table.bytes);
+    const Result<NamePairs> read = ReadTableFile(path);
+    EXPECT_EQ(read.error, table.fault.empty()
+                              ? u""
+                              : u"Fehler : Zeile " + DecimalText(table.refusedLine) +
+                                    u" der Tabelle \"" + path + u"\" " + table.fault +
+                                    u". Es wurde nichts übernommen.");
+    const NamePairs pairs = read.value.value_or(NamePairs{});
+    EXPECT_EQ(pairs.oldNames, table.oldNames);
+    EXPECT_EQ(pairs.newNames, table.newNames);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TableTest,
+    testing::Values(
+        // Excel's "Text (Tabstopp-getrennt)" with its heading
+        TableCase{"alter Name\tneuer Name\r\na;1.prt\tb.prt\r\n", {u"a;1.prt"}, {u"b.prt"}},
+        // Excel with German settings: empty cells at the end, rows without content
+        TableCase{
+            "Alt;Neu;;\n\n;;\na.prt;b.prt;;\nc.prt;;\n", {u"a.prt", u"c.prt"}, {u"b.prt", u""}},
+        // a first row of files is kept; quoted separators, quotes and line ends are content
+        TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt",
+                  {u"x;1", u"m\r\nn.prt"},
+                  {u"y \"neu\".prt", u"o.prt"}},
+        TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}},
+        // refused at the line where the row starts, counting line ends inside quotes
+        TableCase{"Alt;Neu\r\n\"a\r\n.prt\";b.prt\r\nc.prt\r\n", {}, {}, 4, u"hat nur eine Spalte"},
+        TableCase{"a.prt;b.prt\r\r;c.prt;x\r", {}, {}, 3, u"hat mehr als zwei gefüllte Spalten"},
+        TableCase{"a.prt;b\n\"c;d\n", {}, {}, 2, u"hat ein nicht geschlossenes Anführungszeichen"},
+        // UTF-8 with its mark, Notepad's "Unicode" (where the tab wins over ';'), the code page
+        TableCase{"\xEF\xBB\xBFK\xC3\xBChler.prt;k.prt", {u"K\u00fchler.prt"}, {u"k.prt"}},
+        TableCase{"\xFF\xFE;\0.\0p\0\t\0\xE4\0.\0"s, {u";.p"}, {u"\u00e4."}},
+        TableCase{"\xE4.prt;\x80.prt\r\n", {u"\u00e4.prt"}, {u"\u20ac.prt"}}));
+
+TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
+    TempDir dir;
+    const std::u16string undecodable = dir.File(u"unicode.csv");
+    WriteBytes(undecodable, "a\0;\0b\0"s);
+    for (const std::u16string& path : {dir.File(u"fehlt.csv"), undecodable}) {
+        EXPECT_EQ(ReadTableFile(path).error.rfind(
+                      u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
+                  0u);
+    }
+}
+
+TEST(TablePasteTest, TakesCellsCopiedFromTwoColumns) {
+    EXPECT_TRUE(IsTwoColumnPaste(u"a.prt\tb.prt\r\n\nc.prt\t\n"));
+    EXPECT_FALSE(IsTwoColumnPaste(u"a.prt\tb.prt\nc.prt\n"));
+    EXPECT_FALSE(IsTwoColumnPaste(u"\n\r\n"));
+    EXPECT_EQ(ParseTable(u"a.prt\tb.prt\nc.prt\n", u'\t', u"Zwischenablage").error,
+              u"Fehler : Zeile 2 der Tabelle \"Zwischenablage\" hat nur eine Spalte. Es wurde "
+              u"nichts übernommen.");
+}
+
+}  // namespace
+}  // namespace velnix

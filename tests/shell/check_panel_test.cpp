@@ -1,0 +1,145 @@
+// The area "Prüfung" driven as the user drives it: the findings follow the lists, a finding
+// marks its pair, the repair mends the order, generate warns; two columns fill both lists.
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "check/list_check.h"
+#include "shell/fake_platform.h"
+#include "shell/main_window.h"
+#include "shell/mapping_table.h"
+#include "shell/output_text.h"
+#include "shell/qt_text.h"
+#include "shell/table_file_dialog.h"
+#include "shell/test_registry.h"
+
+namespace velnix::test {
+
+class CheckPanelTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<shell::MainWindow> window_;
+
+    QWidget* control(const char* name) const { return Child(window_.get(), name); }
+    QString text(const char* name) const { return Child<QLabel>(window_.get(), name)->text(); }
+    QListWidget* list(const char* name) const { return Child<QListWidget>(window_.get(), name); }
+    shell::MappingTable& table() const { return window_->mappingTable(); }
+    // Both lists as "a,b | c,d".
+    QString lists() const {
+        QStringList both;
+        for (const char* name : {"list_OldName", "list_NewName"}) {
+            QStringList names;
+            for (int row = 0; row < list(name)->count(); ++row) {
+                names << list(name)->item(row)->text();
+            }
+            both << names.join(',');
+        }
+        return both.join(" | ");
+    }
+
+  private slots:
+    void init() {
+        window_.reset();
+        platform_ = std::make_unique<FakePlatform>();
+        window_ = std::make_unique<shell::MainWindow>(*platform_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanupTestCase() { shell::SetTableFileAnswerForTests({}); }
+
+    // A swap is a ring, with the old names as generate cleans them up. Generate composes as
+    // always and points at the check; Tab leads from the lists to the findings and the repair,
+    // which opens the ring through a temporary name.
+    void swapIsFoundAndRepaired() {
+        table().setPairs({{u"C:\\work\\a.prt.3", u"b.prt"}, {u"b.prt", u"a.prt"}});
+        QCOMPARE(text("lbl_pruefung"), "2 Fehler");
+        QVERIFY(list("list_pruefung")->item(0)->text().startsWith("Zeile 1: Fehler: "));
+        Click(window_.get(), "cmd_mapkeyNow");
+        QCOMPARE(text("lbl_status"), "Achtung : Die Liste hat 2 Fehler – siehe Prüfung");
+        QVERIFY(!Child<shell::OutputText>(window_.get(), "txt_OUT")->content().empty());
+        QVERIFY(control("Frame5")->isVisible());
+        table().setNames(ListId::Old, {u"C:\\work\\a.prt.3", u"b.prt"});  // as before generate
+        control("kontextmenue")->hide();
+        control("list_NewName")->setFocus();
+        QTest::keyClick(control("list_NewName"), Qt::Key_Tab);
+        QTest::keyClick(control("list_pruefung"), Qt::Key_Tab);
+        QVERIFY(control("cmd_reihenfolge")->hasFocus());
+        QTest::keyClick(control("cmd_reihenfolge"), Qt::Key_Space);
+        QCOMPARE(text("lbl_pruefung"), "Keine Probleme");
+        QCOMPARE(table().names(ListId::Old).size(), 3u);
+        QVERIFY(!control("cmd_reihenfolge")->isEnabled() && list("list_pruefung")->count() == 0);
+    }
+
+    // A finding marks and shows its pair in both lists, by a click or Enter, and leaves the
+    // active list and the list panel alone; one about the lists as a whole (line 0: the counts
+    // differ) marks nothing. Hundreds of findings end in a line that counts the rest.
+    void findingMarksItsPair() {
+        NameList oldNames;
+        for (int k = 1; k <= 400; ++k) {
+            oldNames.push_back(QStringLiteral("t%1.prt").arg(k).toStdU16String());
+        }
+        table().setPairs({oldNames, NameList(oldNames.size() + 1, u"")});
+        QListWidget* findings = list("list_pruefung");
+        QCOMPARE(findings->item(300)->text(), "… und 101 weitere");
+        Child<QRadioButton>(window_.get(), "Option2")->setChecked(true);
+        control("kontextmenue")->show();
+        for (const int line : {250, 40, 0}) {
+            findings->setCurrentRow(line);
+            if (line == 250) {
+                const QPoint middle = findings->visualItemRect(findings->currentItem()).center();
+                QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, middle);
+            } else {
+                QTest::keyClick(findings, Qt::Key_Return);
+            }
+            for (QListWidget* names : {list("list_OldName"), list("list_NewName")}) {
+                QCOMPARE(names->currentRow(), line == 0 ? 39 : line - 1);
+                QVERIFY(names->currentItem()->isSelected());
+                QVERIFY(names->viewport()->rect().contains(
+                    names->visualItemRect(names->currentItem()).center()));
+            }
+        }
+        QVERIFY(Child<QRadioButton>(window_.get(), "Option2")->isChecked());
+        QVERIFY(control("kontextmenue")->isVisible());
+    }
+
+    // Two columns from a spreadsheet or a table file give pairs, the heading row passed over,
+    // whichever list is active; a broken table changes nothing and says why.
+    void twoColumnsFillBothLists_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("lists");  // after x.prt → y.prt; "!": a status message
+        // clang-format off
+        QTest::newRow("paste") << "paste" << "Alt\tNeu\na.prt\tb.asm\n" << "x.prt,a.prt | y.prt,b.asm";
+        QTest::newRow("paste, third column") << "paste" << "a.prt\tb.prt\tc" << "x.prt | y.prt !";
+        QTest::newRow("paste, one column") << "paste" << "a.prt\nb.prt" << "x.prt | y.prt,a.prt,b.prt";
+        QTest::newRow("table") << "cmd_tabelle" << "Name;Neu\r\na.prt;b.prt\r\n" << "a.prt | b.prt";
+        QTest::newRow("missing table") << "cmd_tabelle" << QString() << "x.prt | y.prt !";
+        // clang-format on
+    }
+    void twoColumnsFillBothLists() {
+        QFETCH(QString, command);
+        QFETCH(QString, content);
+        const QString file = platform_->path("work/namen.csv");
+        platform_->clipboard = content;
+        if (QFile out(file); !content.isNull()) {
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content.toUtf8()) > 0);
+        }
+        shell::SetTableFileAnswerForTests([file] { return file; });
+        table().setPairs({{u"x.prt"}, {u"y.prt"}});
+        Child<QRadioButton>(window_.get(), "Option2")->setChecked(true);
+        control("kontextmenue")->show();
+        Click(window_.get(), command.toLatin1().constData());
+        QTEST(lists() + (text("lbl_status") == "Status" ? "" : " !"), "lists");
+        QVERIFY(!control("kontextmenue")->isVisible());
+        const auto findings = CheckLists(table().names(ListId::Old), table().names(ListId::New));
+        QCOMPARE(text("lbl_pruefung"), shell::ToQString(SummaryText(CountFindings(findings))));
+    }
+};
+
+}  // namespace velnix::test
+
+#include "check_panel_test.moc"
+VELNIX_REGISTER_QTEST(velnix::test::CheckPanelTest)
