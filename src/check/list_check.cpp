@@ -141,10 +141,12 @@ class Checker {
     }
 
     void CheckPair(std::uint32_t i) {
-        std::u16string oldScratch;
-        std::u16string newScratch;
-        const std::u16string_view oldName = Old(i, oldScratch);
-        const std::u16string_view newName = New(i, newScratch);
+        const std::u16string_view oldName = Old(i, pairOld_);
+        const std::u16string_view newName = New(i, pairNew_);
+        takesName_[i] = !newName.empty() && !EqualFolded(oldName, newName);
+        if (EqualFolded(SplitName(oldName).extension, u".drw")) {
+            drawings_.push_back(i);
+        }
         const std::u16string_view oldType = SplitName(oldName).extension;
         if (oldName.empty()) {
             Add(i, Severity::Error, FindingCode::OldEmpty, u"der alte Name ist leer.");
@@ -232,16 +234,11 @@ class Checker {
     // time, and only the pairs that take a freed name remembered, keeps a long list cheap.
     void CheckDuplicatesAndOrder() {
         std::u16string scratch;
-        std::u16string oldScratch;
-        const auto takesName = [&](std::uint32_t i) {
-            const std::u16string_view name = New(i, scratch);
-            return !name.empty() && !EqualFolded(name, Old(i, oldScratch));
-        };
         {
             NameTable newTable(pairs_,
                                [this](std::uint32_t j, std::u16string& s) { return New(j, s); });
             for (std::uint32_t i = 0; i < pairs_; ++i) {
-                if (!takesName(i)) {
+                if (!takesName_[i]) {
                     continue;
                 }
                 if (const auto first = newTable.Insert(New(i, scratch), i)) {
@@ -265,8 +262,9 @@ class Checker {
         // repair exists only once its pair made it.
         Successors next;
         for (std::uint32_t i = 0; i < pairs_; ++i) {
-            if (takesName(i) && !IsTemporaryName(New(i, scratch))) {
-                if (const auto frees = oldTable.Find(New(i, scratch))) {
+            const std::u16string_view name = takesName_[i] ? New(i, scratch) : u"";
+            if (!name.empty() && !IsTemporaryName(name)) {
+                if (const auto frees = oldTable.Find(name)) {
                     next.emplace(i, *frees);
                 }
             }
@@ -322,12 +320,7 @@ class Checker {
     // holds them and the models look themselves up.
     void CheckDrawings() {
         std::u16string scratch;
-        std::vector<std::uint32_t> drawings;
-        for (std::uint32_t i = 0; i < pairs_; ++i) {
-            if (EqualFolded(SplitName(Old(i, scratch)).extension, u".drw")) {
-                drawings.push_back(i);
-            }
-        }
+        const std::vector<std::uint32_t>& drawings = drawings_;
         if (drawings.empty()) {
             return;
         }
@@ -374,6 +367,11 @@ class Checker {
     const std::uint32_t pairs_;
     std::vector<Finding>* findings_;
     FindingCounts counts_;
+    std::u16string pairOld_;  // the names of the pair that CheckPair looks at
+    std::u16string pairNew_;
+    // What CheckPair learns for the later passes, so that they read fewer names.
+    std::vector<bool> takesName_ = std::vector<bool>(pairs_);  // a new name other than the old
+    std::vector<std::uint32_t> drawings_;
 };
 
 }  // namespace

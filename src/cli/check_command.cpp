@@ -63,10 +63,12 @@ int Check(const PairSources& sources, FindingFormat format) {
     return CountFindings(findings).errors > 0 ? kListHasErrors : kWritten;
 }
 
-void WriteCheckSummary(std::FILE* stream, FindingCounts problems) {
-    if (problems.errors + problems.warnings > 0) {
+void WriteCheckSummary(std::FILE* stream, const std::optional<FindingCounts>& problems) {
+    if (!problems) {
+        WriteMessage(stream, u"Prüfung: nicht möglich, der Arbeitsspeicher reicht nicht aus.");
+    } else if (problems->errors + problems->warnings > 0) {
         WriteMessage(stream,
-                     u"Prüfung: " + SummaryText(problems) + u" (Einzelheiten: velnix-cli check)");
+                     u"Prüfung: " + SummaryText(*problems) + u" (Einzelheiten: velnix-cli check)");
     }
 }
 

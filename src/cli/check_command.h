@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "check/list_check.h"
@@ -13,7 +14,7 @@ enum class FindingFormat { Lines, Json };
 
 int Check(const PairSources& sources, FindingFormat format);
 
-// "Prüfung: 2 Fehler, 1 Warnung", for generate's standard error.
-void WriteCheckSummary(std::FILE* stream, FindingCounts problems);
+// "Prüfung: 2 Fehler, 1 Warnung", for generate's standard error; nothing without problems.
+void WriteCheckSummary(std::FILE* stream, const std::optional<FindingCounts>& problems);
 
 }  // namespace velnix::cli

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <future>
+#include <new>
+#include <optional>
 
 #include "check/list_check.h"
 #include "cli/check_command.h"
@@ -30,7 +34,15 @@ class EncodedSource final : public NameSource {
     explicit EncodedSource(const EncodedNames& names) : names_(names) {}
     std::size_t size() const override { return names_.size(); }
     std::u16string_view at(std::size_t index, std::u16string& scratch) const override {
-        const std::string_view name = names_.at(index);
+        // The check reads mostly in order: step on from the name before instead of searching.
+        if (!cursor_ || index < cursorIndex_ || index - cursorIndex_ > 16) {
+            cursor_ = names_.IteratorAt(index);
+            cursorIndex_ = index;
+        }
+        for (; cursorIndex_ < index; ++cursorIndex_) {
+            ++*cursor_;
+        }
+        const std::string_view name = **cursor_;
         if (std::all_of(name.begin(), name.end(), [](char c) { return c > 0; })) {
             scratch.assign(name.begin(), name.end());  // plain ASCII, without a new string
         } else {
@@ -41,18 +53,14 @@ class EncodedSource final : public NameSource {
 
   private:
     const EncodedNames& names_;
+    mutable std::optional<EncodedNames::Iterator> cursor_;
+    mutable std::size_t cursorIndex_ = 0;
 };
 
-// The pairs to write and how many problems the check found in them; with repairOrder in the
-// mended order.
-Result<MapkeyPairs> ReadCheckedPairs(const GenerateOptions& options, FindingCounts& problems) {
+// The pairs to write; with repairOrder in the mended order.
+Result<MapkeyPairs> ReadPairsToWrite(const GenerateOptions& options) {
     if (!options.repairOrder && options.sources.pairsFile.empty()) {
-        Result<MapkeyPairs> pairs = ReadPairs(options.sources);
-        if (pairs.ok()) {
-            problems = CountProblems(EncodedSource(pairs.value->oldNames),
-                                     EncodedSource(pairs.value->newNames));
-        }
-        return pairs;
+        return ReadPairs(options.sources);
     }
     Result<NamePairs> lists = ReadNameLists(options.sources);
     if (lists.ok() && options.repairOrder) {
@@ -61,37 +69,59 @@ Result<MapkeyPairs> ReadCheckedPairs(const GenerateOptions& options, FindingCoun
     if (!lists.ok()) {
         return Result<MapkeyPairs>::Failure(lists.error);
     }
-    problems =
-        CountProblems(NameListSource(lists.value->oldNames), NameListSource(lists.value->newNames));
     return EncodePairs(lists.value->oldNames, lists.value->newNames);
 }
 
-}  // namespace
+// Nothing when there was not memory enough to check: the check must never cost the file.
+std::optional<FindingCounts> CountPairProblems(const MapkeyPairs& pairs) {
+    try {
+        return CountProblems(EncodedSource(pairs.oldNames), EncodedSource(pairs.newNames));
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
 
-int Generate(const GenerateOptions& options) {
-    FindingCounts problems;
-    const Result<MapkeyPairs> pairs = ReadCheckedPairs(options, problems);
-    if (!pairs.ok()) {
-        WriteMessage(stderr, pairs.error);
-        return kCannotCompose;
-    }
-    WriteCheckSummary(stderr, problems);
-    if (options.strict && problems.errors > 0) {
-        WriteMessage(stderr, u"Fehler : Die Liste hat " + DecimalText(problems.errors) +
-                                 u" Fehler. Die Datei rename.pro wurde nicht geschrieben !");
-        return kListHasErrors;
-    }
+int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
     if (options.toStdout) {
         StdoutSink out;
-        if (!ComposeMapkeys(*pairs.value, TextEnd::RenamePro, out) || std::fflush(stdout) != 0) {
+        if (!ComposeMapkeys(pairs, TextEnd::RenamePro, out) || std::fflush(stdout) != 0) {
             WriteMessage(stderr, u"Fehler : Die Ausgabe konnte nicht geschrieben werden.");
             return kWriteFailed;
         }
         return kWritten;
     }
-    const Status written = WriteRenamePro(options.outDirectory, *pairs.value);
+    const Status written = WriteRenamePro(options.outDirectory, pairs);
     WriteMessage(written.ok ? stdout : stderr, written.message);
     return written.ok ? kWritten : kWriteFailed;
+}
+
+}  // namespace
+
+int Generate(const GenerateOptions& options) {
+    const Result<MapkeyPairs> pairs = ReadPairsToWrite(options);
+    if (!pairs.ok()) {
+        WriteMessage(stderr, pairs.error);
+        return kCannotCompose;
+    }
+    // The check reads the pairs while the file is composed from them, on the other core: it
+    // costs about as much as the composition itself. Only --strict has to wait for it.
+    std::future<std::optional<FindingCounts>> problems =
+        std::async(std::launch::async, CountPairProblems, std::cref(*pairs.value));
+    if (options.strict) {
+        const std::optional<FindingCounts> counts = problems.get();
+        WriteCheckSummary(stderr, counts);
+        if (!counts || counts->errors > 0) {
+            WriteMessage(stderr, u"Fehler : Die Liste " +
+                                     (counts ? u"hat " + DecimalText(counts->errors) + u" Fehler"
+                                             : std::u16string(u"ließ sich nicht prüfen")) +
+                                     u". Die Datei rename.pro wurde nicht geschrieben !");
+            return kListHasErrors;
+        }
+        return Write(options, *pairs.value);
+    }
+    const int written = Write(options, *pairs.value);
+    WriteCheckSummary(stderr, problems.get());
+    return written;
 }
 
 }  // namespace velnix::cli

@@ -112,13 +112,13 @@ void EncodedNames::Append(std::string_view name) {
     ++count_;
 }
 
-std::string_view EncodedNames::at(std::size_t index) const {
+EncodedNames::Iterator EncodedNames::IteratorAt(std::size_t index) const {
     const char* const end = bytes_.data() + bytes_.size();
     Iterator name(bytes_.data() + indexed_[index / kIndexStep], end);
     for (std::size_t k = index % kIndexStep; k > 0; --k) {
         ++name;
     }
-    return *name;
+    return name;
 }
 
 std::vector<bool> AssemblyPairs(const NameList& oldNames) {

@@ -42,7 +42,8 @@ class EncodedNames {
     void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     std::size_t size() const { return count_; }
     // The name at `index`, found from the nearest of every 16th name's start.
-    std::string_view at(std::size_t index) const;
+    Iterator IteratorAt(std::size_t index) const;
+    std::string_view at(std::size_t index) const { return *IteratorAt(index); }
     Iterator begin() const { return {bytes_.data(), bytes_.data() + bytes_.size()}; }
     Iterator end() const { return {bytes_.data() + bytes_.size(), bytes_.data() + bytes_.size()}; }
 
