@@ -31,8 +31,12 @@ class DesktopPlatformTest : public QObject {
                              stored, &size) == ERROR_SUCCESS);
         QCOMPARE(QString::fromWCharArray(stored), value);
         QCOMPARE(shell::DesktopPlatform().readSetting(key, missing), value);
+        // The user's own setting comes back, or none stays behind.
         if (before != missing) {
             shell::DesktopPlatform().writeSetting(key, before);
+        } else {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velnix\\Velnix\\Optionen",
+                               reinterpret_cast<const wchar_t*>(key.utf16()));
         }
     }
 
