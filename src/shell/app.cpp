@@ -1,6 +1,7 @@
 #include "shell/app.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -74,9 +75,20 @@ void PrepareApplication() {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("velnix"));
     QApplication::setWindowIcon(pictures::ProgramIcon());
-    // The system's own interface font (Segoe UI or Tahoma on Windows) at the 8 points that
-    // the window's layout was drawn for.
+    // The system's own interface font at the 8 points that the window's layout was drawn for.
     QFont font = QApplication::font();
+#ifdef _WIN32
+    // Windows' interface font by name: for the stock GUI font ("MS Shell Dlg") Qt may land on
+    // any face it finds, under Wine on a math font whose line height hides every field's text.
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family :
+         {"Segoe UI", "Tahoma", "Microsoft Sans Serif", "Arial", "DejaVu Sans"}) {
+        if (installed.contains(QLatin1String(family))) {
+            font.setFamily(QLatin1String(family));
+            break;
+        }
+    }
+#endif
     font.setPointSize(8);
     QApplication::setFont(font);
 }

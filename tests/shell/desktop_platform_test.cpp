@@ -3,8 +3,10 @@
 // code page.
 #include <windows.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +57,15 @@ class DesktopPlatformTest : public QObject {
     }
 
     // Where the list files go when the program's folder is not writable.
+    // The layout was drawn for Windows' interface font at 8 points: the face asked for must
+    // be the face drawn, not one that Qt picks for a name it cannot find (under Wine a math
+    // font, in which single-line fields show no text).
+    void interfaceFontIsTheOneAskedFor() {
+        const QFont font = QApplication::font();
+        QCOMPARE(QFontInfo(font).family(), font.family());
+        QCOMPARE(font.pointSize(), 8);
+    }
+
     void userDataIsTheRoamingApplicationData() {
         QCOMPARE(shell::DesktopPlatform().userDataDirectory().toLower(),
                  (qEnvironmentVariable("APPDATA") + QStringLiteral("\\Velnix")).toLower());
