@@ -11,12 +11,6 @@
 namespace velnix {
 namespace {
 
-#ifdef _WIN32
-constexpr char16_t kProgram[] = u"velnix-cli.exe";
-#else
-constexpr char16_t kProgram[] = u"velnix-cli";
-#endif
-
 struct CheckRun {
     std::vector<std::string> args;
     int exitCode;
@@ -36,7 +30,7 @@ TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
     test::WriteBytes(dir.File(u"swap.csv"), "Alt;Neu\r\na.prt;b.prt\r\nb.prt;a.prt\r\n");
     test::WriteBytes(dir.File(u"out/keep"), "");
     const test::ProcessResult run =
-        test::RunProcess(JoinPath(test::OwnDirectory(), kProgram), GetParam().args, dir.path());
+        test::RunProcess(test::CliProgram(), GetParam().args, dir.path());
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
     EXPECT_NE(run.out.find(GetParam().inOut), std::string::npos) << run.out;
     EXPECT_NE(run.err.find(GetParam().inErr), std::string::npos) << run.err;

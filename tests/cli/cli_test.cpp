@@ -17,12 +17,6 @@
 namespace velnix {
 namespace {
 
-#ifdef _WIN32
-constexpr char16_t kProgram[] = u"velnix-cli.exe";
-#else
-constexpr char16_t kProgram[] = u"velnix-cli";
-#endif
-
 // `count` lines "<before><i><after>", each ending in CR LF.
 std::string Numbered(const std::string& before, int count, const std::string& after) {
     std::string lines;
@@ -54,7 +48,7 @@ class Sandbox {
                 line.substr(start, end - start) == "''" ? "" : line.substr(start, end - start));
             start = end + 1;
         }
-        const std::u16string program = JoinPath(test::OwnDirectory(), kProgram);
+        const std::u16string program = test::CliProgram();
         if (args.empty() || args[0] != "LIMITED") {
             return test::RunProcess(program, args, dir_.path());
         }

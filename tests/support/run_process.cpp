@@ -95,4 +95,12 @@ std::u16string OwnDirectory() {
 #endif
 }
 
+std::u16string CliProgram() {
+#ifdef _WIN32
+    return JoinPath(OwnDirectory(), u"velnix-cli.exe");
+#else
+    return JoinPath(OwnDirectory(), u"velnix-cli");
+#endif
+}
+
 }  // namespace velnix::test

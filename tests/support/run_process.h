@@ -19,4 +19,7 @@ ProcessResult RunProcess(const std::u16string& program, const std::vector<std::s
 // The folder of the running test program (the programs of the build sit beside it).
 std::u16string OwnDirectory();
 
+// velnix-cli of this build, beside the test program.
+std::u16string CliProgram();
+
 }  // namespace velnix::test
