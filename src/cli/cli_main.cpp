@@ -1,5 +1,8 @@
 // Entry of velnix-cli, the command-line generator of rename.pro.
 #include <new>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "cli/console.h"
 #include "cli/interrupt.h"
@@ -7,6 +10,11 @@
 
 int main(int argc, char** argv) {
     using namespace velnix::cli;
+#ifdef __GLIBC__
+    // The check's thread would get a malloc arena of its own, which reserves 64 MB of address
+    // space: under a memory limit every allocation there first fails, at great cost.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     RemoveTemporaryOnInterrupt();
     try {
         return Run(Arguments(argc, argv));
