@@ -43,7 +43,6 @@ class EncodedNames {
     std::size_t size() const { return count_; }
     // The name at `index`, found from the nearest of every 16th name's start.
     Iterator IteratorAt(std::size_t index) const;
-    std::string_view at(std::size_t index) const { return *IteratorAt(index); }
     Iterator begin() const { return {bytes_.data(), bytes_.data() + bytes_.size()}; }
     Iterator end() const { return {bytes_.data() + bytes_.size(), bytes_.data() + bytes_.size()}; }
 
