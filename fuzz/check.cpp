@@ -1,5 +1,6 @@
 // Fuzzes the table reader, the check of whole lists and the order repair: any table either
-// reads or is refused with its line, and a repaired list has no order left to repair.
+// reads or is refused with its line, a finding names a line of the table, and the repair mends
+// exactly the lists whose only Fehler are their order, into lists without Fehler.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -10,16 +11,7 @@
 #include "support.h"
 #include "util/unicode.h"
 
-namespace {
-
 using velnix::fuzz::Require;
-
-bool HasFinding(const std::vector<velnix::Finding>& findings,
-                bool (*which)(const velnix::Finding&)) {
-    return std::any_of(findings.begin(), findings.end(), which);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u16string text = velnix::Utf8ToUtf16(velnix::fuzz::Bytes(data, size));
@@ -28,22 +20,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(table.error.find(u"Zeile ") != std::u16string::npos, "a refusal names the line");
         return 0;
     }
-    const velnix::NamePairs& pairs = *table.value;
-    Require(pairs.oldNames.size() == pairs.newNames.size(), "a table gives pairs");
-    const auto findings = velnix::CheckLists(pairs.oldNames, pairs.newNames);
+    const velnix::NamePairs& pairs = table.value->pairs;
+    Require(pairs.oldNames.size() == pairs.newNames.size() &&
+                table.value->lines.size() == pairs.oldNames.size(),
+            "a table gives pairs, each with its line");
+    const velnix::CheckOptions options{{}, table.value->lines, u"Tabelle"};
+    const auto findings = velnix::CheckLists(pairs.oldNames, pairs.newNames, options);
+    bool otherErrors = false;
     for (const auto& finding : findings) {
         Require(finding.pair <= pairs.oldNames.size() && !finding.message.empty(),
                 "a finding names a pair of the list and says what is wrong");
+        Require(finding.pair == 0 || finding.row == table.value->lines[finding.pair - 1],
+                "a finding names the pair's line in the table");
+        otherErrors |= finding.severity == velnix::Severity::Error && !IsOrderFinding(finding);
     }
-    const auto repaired = velnix::RepairOrder(pairs.oldNames, pairs.newNames);
-    Require(repaired.ok(), "lists of equal length can be repaired");
-    Require(repaired.value->oldNames.size() >= pairs.oldNames.size(), "no pair is lost");
-    const bool oldTwice = HasFinding(
-        findings, [](const velnix::Finding& f) { return f.code == velnix::FindingCode::OldTwice; });
-    if (!oldTwice) {
-        Require(!HasFinding(velnix::CheckLists(repaired.value->oldNames, repaired.value->newNames),
-                            velnix::IsOrderFinding),
-                "a repaired list runs in its order");
+    const auto repaired = velnix::RepairOrder(pairs.oldNames, pairs.newNames, options);
+    Require(repaired.ok() == !otherErrors,
+            "the repair mends what only its order keeps from running");
+    if (repaired.ok()) {
+        const velnix::NamePairs& list = repaired.value->pairs;
+        Require(list.oldNames.size() >= pairs.oldNames.size(), "no pair is lost");
+        const auto after = velnix::CheckLists(list.oldNames, list.newNames,
+                                              {repaired.value->intermediates, {}, {}});
+        Require(std::none_of(after.begin(), after.end(),
+                             [](const auto& f) { return f.severity == velnix::Severity::Error; }),
+                "a repaired list has no Fehler");
     }
     return 0;
 }

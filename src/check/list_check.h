@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,15 @@ enum class Severity { Error, Warning };  // "Fehler", "Warnung"
 
 enum class FindingCode {
     CountsDiffer,
+    Empty,
     OldEmpty,
     NewEmpty,
+    Unwritable,
     OldTwice,
     NewTwice,
     WrongOrder,
     Ring,
+    Held,
     TypeChanged,
     NoExtension,
     Folder,
@@ -35,9 +39,10 @@ enum class FindingCode {
 
 struct Finding {
     Severity severity;
-    std::size_t pair;  // 1-based, as the user counts rows; 0 for the lists as a whole
+    std::size_t pair;  // 1-based position in the lists; 0 for the lists as a whole
+    std::size_t row;   // as the user names the pair: its row, or its line in a table file
     FindingCode code;
-    std::u16string message;
+    std::u16string message;  // empty when the check counts only
 };
 
 struct FindingCounts {
@@ -45,13 +50,27 @@ struct FindingCounts {
     std::size_t warnings = 0;
 };
 
+struct CheckOptions {
+    // Names that the order repair made up: they exist only once the pair that takes them ran.
+    NameList intermediates;
+    // For lists from a table file: each pair's line in the file, and the file's name.
+    std::vector<std::size_t> tableLines;
+    std::u16string tableName;
+};
+
 // The old names as the generate command cleans them up, the new names as they stand. Names
-// are compared in lower case, as Pro/ENGINEER stores them. Findings come in pair order, the
-// pair's Fehler before its Warnungen; a list of n pairs costs a few hash lookups a name.
-std::vector<Finding> CheckLists(const NameSource& oldNames, const NameSource& newNames);
-std::vector<Finding> CheckLists(const NameList& oldNames, const NameList& newNames);
+// are compared in lower case, as Pro/ENGINEER stores them. The findings reach `take` in pair
+// order, the pair's Fehler before its Warnungen, each when it is found as far as the pairs
+// allow, so that a long list's findings need not be held; with `withText` false, they come
+// without their sentence. A list of n pairs costs a few hash lookups a name.
+FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
+                         const CheckOptions& options, bool withText,
+                         const std::function<void(const Finding&)>& take);
+std::vector<Finding> CheckLists(const NameList& oldNames, const NameList& newNames,
+                                const CheckOptions& options = {});
 // The same check, counting only: for long lists whose findings nobody reads one by one.
-FindingCounts CountProblems(const NameSource& oldNames, const NameSource& newNames);
+FindingCounts CountProblems(const NameSource& oldNames, const NameSource& newNames,
+                            const CheckOptions& options = {});
 
 // "Fehler" or "Warnung".
 std::u16string SeverityLabel(Severity severity);

@@ -75,23 +75,4 @@ bool IsModelType(std::u16string_view extension) {
     return false;
 }
 
-bool IsTemporaryName(std::u16string_view name) {
-    const std::u16string_view base = SplitName(name).base;
-    const std::size_t marker = base.rfind(kTemporaryMarker);
-    if (marker == std::u16string_view::npos) {
-        return false;
-    }
-    const std::u16string_view digits =
-        base.substr(marker + std::char_traits<char16_t>::length(kTemporaryMarker));
-    if (digits.empty()) {
-        return false;
-    }
-    for (const char16_t c : digits) {
-        if (c < u'0' || c > u'9') {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace velnix

@@ -30,8 +30,4 @@ NameParts SplitName(std::u16string_view name);
 // .prt .asm .drw .frm .sec .lay .mfg .dgm, in any letter case.
 bool IsModelType(std::u16string_view extension);
 
-// The names the order repair makes up to open a ring: "<base>_velnix<n><extension>".
-inline constexpr char16_t kTemporaryMarker[] = u"_velnix";
-bool IsTemporaryName(std::u16string_view name);
-
 }  // namespace velnix

@@ -1,20 +1,16 @@
 #include "check/order_repair.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <functional>
 #include <queue>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "check/name_rules.h"
+#include "check/rename_order.h"
 #include "util/text.h"
 
 namespace velnix {
 namespace {
-
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 std::u16string Folded(std::u16string_view name) {
     std::u16string folded(name);
@@ -26,8 +22,8 @@ std::u16string Folded(std::u16string_view name) {
 
 // "<base>_velnix<n><extension>": the base cut and cleared of characters that the name rules
 // forbid, n counting up until the name is new.
-std::u16string TemporaryName(std::u16string_view oldName,
-                             std::unordered_set<std::u16string>& usedFolded) {
+std::u16string IntermediateName(std::u16string_view oldName,
+                                std::unordered_set<std::u16string>& usedFolded) {
     const NameParts parts = SplitName(oldName);
     std::u16string base;
     for (const char16_t c : parts.base) {
@@ -37,7 +33,7 @@ std::u16string TemporaryName(std::u16string_view oldName,
         base.front() = u'_';
     }
     for (std::size_t n = 1;; ++n) {
-        const std::u16string suffix = kTemporaryMarker + DecimalText(n);
+        const std::u16string suffix = u"_velnix" + DecimalText(n);
         const std::u16string name = base.substr(0, kMaxBaseLength - suffix.size()) + suffix +
                                     std::u16string(parts.extension);
         if (usedFolded.insert(Folded(name)).second) {
@@ -46,95 +42,104 @@ std::u16string TemporaryName(std::u16string_view oldName,
     }
 }
 
-}  // namespace
+// The first Fehler that no order mends, as the check words it, or nothing.
+std::optional<std::u16string> OtherError(const NamePairs& pairs, const CheckOptions& options) {
+    std::optional<std::u16string> error;
+    CheckLists(NameListSource(pairs.oldNames), NameListSource(pairs.newNames), options, true,
+               [&error](const Finding& finding) {
+                   if (!error && finding.severity == Severity::Error && !IsOrderFinding(finding)) {
+                       error = (finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": "
+                                                : std::u16string()) +
+                               finding.message;
+                   }
+               });
+    return error;
+}
 
-Result<NamePairs> RepairOrder(const NameList& oldNames, const NameList& newNames) {
-    if (oldNames.size() != newNames.size()) {
-        return Result<NamePairs>::Failure(
-            u"Die Reihenfolge lässt sich nur für gleich lange Listen reparieren.");
-    }
-    NamePairs pairs{oldNames, newNames};
-    const std::size_t count = oldNames.size();
-    std::unordered_map<std::u16string, std::size_t> oldIndex;  // first pair of each old name
+// Each ring opened at its first pair: that pair takes an intermediate name instead, and a pair
+// appended at the end renames the intermediate name once the ring has freed its target.
+void OpenRings(RepairedList& list, const RenameOrder& order) {
     std::unordered_set<std::u16string> used;
-    for (std::size_t i = 0; i < count; ++i) {
-        oldIndex.emplace(Folded(oldNames[i]), i);
-        used.insert(Folded(oldNames[i]));
-        used.insert(Folded(newNames[i]));
+    for (std::size_t i = 0; i < list.pairs.oldNames.size(); ++i) {
+        used.insert(Folded(list.pairs.oldNames[i]));
+        used.insert(Folded(list.pairs.newNames[i]));
     }
-    // freedBy[i]: the pair whose old name pair i takes, which must run first.
-    std::vector<std::size_t> freedBy(count, kNone);
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto found = oldIndex.find(Folded(newNames[i]));
-        if (!newNames[i].empty() && found != oldIndex.end() && found->second != i) {
-            freedBy[i] = found->second;
-        }
+    for (const auto& name : list.intermediates) {
+        used.insert(Folded(name));
     }
-    // Open every ring at its first pair: that pair takes the temporary name instead, and a
-    // pair appended at the end renames the temporary name once the ring has freed its target.
-    std::vector<std::vector<std::size_t>> runsAfter(count);  // extra constraints of added pairs
-    std::vector<std::uint8_t> state(count, 0);               // 0 unseen, 1 on path, 2 done
-    for (std::size_t start = 0; start < count; ++start) {
-        std::vector<std::size_t> path;
-        std::size_t at = start;
-        while (at != kNone && state[at] == 0) {
-            state[at] = 1;
-            path.push_back(at);
-            at = freedBy[at];
-        }
-        if (at != kNone && state[at] == 1) {
-            std::size_t first = at;
-            for (std::size_t k = freedBy[at]; k != at; k = freedBy[k]) {
-                first = std::min(first, k);
+    for (const auto& ring : order.rings) {
+        const std::uint32_t first = ring.front();
+        const std::u16string intermediate = IntermediateName(list.pairs.oldNames[first], used);
+        list.pairs.oldNames.push_back(intermediate);
+        list.pairs.newNames.push_back(list.pairs.newNames[first]);
+        list.pairs.newNames[first] = intermediate;
+        list.intermediates.push_back(intermediate);
+    }
+}
+
+// Kahn's topological sort, always taking the earliest pair that may run.
+NamePairs RunnableOrder(NamePairs pairs, const RenameOrder& order) {
+    const std::size_t count = pairs.oldNames.size();
+    std::vector<std::vector<std::uint32_t>> successors(count);
+    std::vector<std::size_t> waitingFor(count, 0);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        for (const std::uint32_t before : {order.freedBy[i], order.madeBy[i]}) {
+            if (before != kNoPair) {
+                successors[before].push_back(i);
+                ++waitingFor[i];
             }
-            const std::u16string temporary = TemporaryName(pairs.oldNames[first], used);
-            pairs.oldNames.push_back(temporary);
-            pairs.newNames.push_back(pairs.newNames[first]);
-            pairs.newNames[first] = temporary;
-            const std::size_t freesTarget = freedBy[first];
-            freedBy.push_back(freesTarget);
-            runsAfter.push_back({first});
-            freedBy[first] = kNone;
-        }
-        for (const std::size_t i : path) {
-            state[i] = 2;
         }
     }
-    // Kahn's topological sort, always taking the earliest pair that may run.
-    const std::size_t total = pairs.oldNames.size();
-    std::vector<std::vector<std::size_t>> successors(total);
-    std::vector<std::size_t> waitingFor(total, 0);
-    for (std::size_t i = 0; i < total; ++i) {
-        std::vector<std::size_t> before = runsAfter[i];
-        if (freedBy[i] != kNone) {
-            before.push_back(freedBy[i]);
-        }
-        for (const std::size_t j : before) {
-            successors[j].push_back(i);
-            ++waitingFor[i];
-        }
-    }
-    std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> ready;
-    for (std::size_t i = 0; i < total; ++i) {
+    std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> ready;
+    for (std::uint32_t i = 0; i < count; ++i) {
         if (waitingFor[i] == 0) {
             ready.push(i);
         }
     }
     NamePairs ordered;
-    ordered.oldNames.reserve(total);
-    ordered.newNames.reserve(total);
+    ordered.oldNames.reserve(count);
+    ordered.newNames.reserve(count);
     while (!ready.empty()) {
-        const std::size_t i = ready.top();
+        const std::uint32_t i = ready.top();
         ready.pop();
         ordered.oldNames.push_back(std::move(pairs.oldNames[i]));
         ordered.newNames.push_back(std::move(pairs.newNames[i]));
-        for (const std::size_t j : successors[i]) {
+        for (const std::uint32_t j : successors[i]) {
             if (--waitingFor[j] == 0) {
                 ready.push(j);
             }
         }
     }
-    return Result<NamePairs>::Success(std::move(ordered));
+    return ordered;
+}
+
+}  // namespace
+
+Result<RepairedList> RepairOrder(const NameList& oldNames, const NameList& newNames,
+                                 const CheckOptions& options) {
+    RepairedList list{{oldNames, newNames}, options.intermediates};
+    if (const auto error = OtherError(list.pairs, options)) {
+        return Result<RepairedList>::Failure(
+            u"Die Reihenfolge lässt sich nicht reparieren, solange die Liste andere Fehler hat. " +
+            *error);
+    }
+    const RenameOrder order =
+        ReadRenameOrder(NameListSource(list.pairs.oldNames), NameListSource(list.pairs.newNames),
+                        list.intermediates);
+    OpenRings(list, order);
+    const RenameOrder opened =
+        ReadRenameOrder(NameListSource(list.pairs.oldNames), NameListSource(list.pairs.newNames),
+                        list.intermediates);
+    // Opening a ring at one pair breaks it, unless it runs through intermediate names that
+    // were made up earlier: only a hand-made list gets there, and no pair may get lost.
+    if (!opened.rings.empty()) {
+        return Result<RepairedList>::Failure(
+            u"Die Reihenfolge lässt sich nicht reparieren: Zeile " +
+            DecimalText(opened.rings.front().front() + 1) +
+            u" gehört zu einem Ring aus Zwischennamen, bitte von Hand ordnen.");
+    }
+    list.pairs = RunnableOrder(std::move(list.pairs), opened);
+    return Result<RepairedList>::Success(std::move(list));
 }
 
 }  // namespace velnix

@@ -26,41 +26,102 @@ std::u16string JsonString(std::u16string_view text) {
     return quoted + u"\"";
 }
 
-std::u16string AsJson(const std::vector<Finding>& findings) {
-    std::u16string json = u"[";
-    for (std::size_t k = 0; k < findings.size(); ++k) {
-        const Finding& finding = findings[k];
-        json += (k == 0 ? u"\n" : u",\n");
-        json += u"  {\"zeile\": " + DecimalText(finding.pair) + u", \"schwere\": " +
-                JsonString(SeverityLabel(finding.severity)) + u", \"code\": " +
-                JsonString(Utf8ToUtf16(FindingCodeName(finding.code))) + u", \"text\": " +
-                JsonString(finding.message) + u"}";
+// Findings written as they come, in pieces of a few dozen kilobytes: a list with a finding on
+// every pair prints more than the list itself, and none of it needs to be held.
+class FindingWriter {
+  public:
+    explicit FindingWriter(FindingFormat format) : format_(format) {
+        buffer_ = format == FindingFormat::Json ? u"[" : u"";
     }
-    return json + (findings.empty() ? u"]" : u"\n]");
-}
 
-std::u16string AsLines(const std::vector<Finding>& findings) {
-    std::u16string lines;
-    for (const auto& finding : findings) {
-        if (finding.pair > 0) {
-            lines += u"Zeile " + DecimalText(finding.pair) + u": ";
+    void Note(std::size_t line, const std::u16string& text) {
+        if (format_ == FindingFormat::Json) {
+            Append(u"  {\"zeile\": " + DecimalText(line) +
+                   u", \"schwere\": \"Hinweis\", \"code\": \"ueberschrift\", \"text\": " +
+                   JsonString(text) + u"}");
+        } else {
+            Append(text);
         }
-        lines += SeverityLabel(finding.severity) + u": " + finding.message + u"\n";
     }
-    return lines + SummaryText(CountFindings(findings));
-}
+
+    void Take(const Finding& finding) {
+        ++(finding.severity == Severity::Error ? counts_.errors : counts_.warnings);
+        if (format_ == FindingFormat::Json) {
+            Append(u"  {\"zeile\": " + DecimalText(finding.row) + u", \"schwere\": " +
+                   JsonString(SeverityLabel(finding.severity)) + u", \"code\": " +
+                   JsonString(Utf8ToUtf16(FindingCodeName(finding.code))) + u", \"text\": " +
+                   JsonString(finding.message) + u"}");
+        } else {
+            Append((finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": "
+                                    : std::u16string()) +
+                   SeverityLabel(finding.severity) + u": " + finding.message);
+        }
+    }
+
+    // False when some of the output could not be written.
+    bool Finish() {
+        if (format_ == FindingFormat::Json) {
+            buffer_ += entries_ == 0 ? u"]\n" : u"\n]\n";
+        } else {
+            buffer_ += SummaryText(counts_) + u"\n";
+        }
+        Flush();
+        return ok_ && std::fflush(stdout) == 0;
+    }
+
+    FindingCounts counts() const { return counts_; }
+
+  private:
+    static constexpr std::size_t kFlushAt = 32 * 1024;
+
+    void Append(const std::u16string& entry) {
+        if (format_ == FindingFormat::Json) {
+            buffer_ += entries_ == 0 ? u"\n" : u",\n";
+        }
+        ++entries_;
+        buffer_ += entry;
+        if (format_ == FindingFormat::Lines) {
+            buffer_ += u'\n';
+        }
+        if (buffer_.size() >= kFlushAt) {
+            Flush();
+        }
+    }
+    void Flush() {
+        // After a failed write nothing more is tried: the pipe is closed or the disk is full.
+        ok_ = ok_ && WriteText(stdout, buffer_);
+        buffer_.clear();
+    }
+
+    FindingFormat format_;
+    std::u16string buffer_;
+    std::size_t entries_ = 0;
+    FindingCounts counts_;
+    bool ok_ = true;
+};
 
 }  // namespace
 
 int Check(const PairSources& sources, FindingFormat format) {
-    const Result<NamePairs> lists = ReadNameLists(sources);
+    const Result<ListsRead> lists = ReadNameLists(sources);
     if (!lists.ok()) {
         WriteMessage(stderr, lists.error);
         return kCannotCompose;
     }
-    const std::vector<Finding> findings = CheckLists(lists.value->oldNames, lists.value->newNames);
-    WriteMessage(stdout, format == FindingFormat::Json ? AsJson(findings) : AsLines(findings));
-    return CountFindings(findings).errors > 0 ? kListHasErrors : kWritten;
+    FindingWriter writer(format);
+    if (const auto note = HeadingNote(*lists.value)) {
+        writer.Note(lists.value->headingLine, *note);
+    }
+    CheckLists(NameListSource(lists.value->pairs.oldNames),
+               NameListSource(lists.value->pairs.newNames), lists.value->check, true,
+               [&writer](const Finding& finding) { writer.Take(finding); });
+    if (!writer.Finish()) {
+        WriteMessage(stderr,
+                     u"Fehler : Die Ergebnisse der Prüfung konnten nicht vollständig "
+                     u"ausgegeben werden.");
+        return kCannotCompose;
+    }
+    return writer.counts().errors > 0 ? kListHasErrors : kWritten;
 }
 
 void WriteCheckSummary(std::FILE* stream, const std::optional<FindingCounts>& problems) {

@@ -98,20 +98,25 @@ std::filesystem::path ArgumentPath(const std::string& argument) {
 #endif
 }
 
-void WriteMessage(std::FILE* stream, std::u16string_view text) {
-    std::u16string line(text);
-    line.push_back(u'\n');
+bool WriteText(std::FILE* stream, std::u16string_view text) {
 #ifdef _WIN32
     HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
         std::fflush(stream);
         DWORD written = 0;
-        WriteConsoleW(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-        return;
+        return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written,
+                             nullptr) != 0 &&
+               written == text.size();
     }
 #endif
-    WriteBytes(stream, Utf16ToUtf8(line));
+    return WriteBytes(stream, Utf16ToUtf8(text));
+}
+
+bool WriteMessage(std::FILE* stream, std::u16string_view text) {
+    std::u16string line(text);
+    line.push_back(u'\n');
+    return WriteText(stream, line);
 }
 
 void PrepareBinaryOutput(std::FILE* stream) {

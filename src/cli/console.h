@@ -19,8 +19,11 @@ std::vector<std::string> Arguments(int argc, char** argv);
 // or replace a byte of it.
 std::filesystem::path ArgumentPath(const std::string& argument);
 
-// A message line: WriteConsoleW on a Windows console, UTF-8 everywhere else.
-void WriteMessage(std::FILE* stream, std::u16string_view text);
+// Text in the console's characters: WriteConsoleW on a Windows console, UTF-8 everywhere
+// else. False when it could not be written whole (a full disk, a closed pipe).
+bool WriteText(std::FILE* stream, std::u16string_view text);
+// The text as one line.
+bool WriteMessage(std::FILE* stream, std::u16string_view text);
 
 // Binary mode on Windows, so that no LF is turned into CR LF a second time.
 void PrepareBinaryOutput(std::FILE* stream);

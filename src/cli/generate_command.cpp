@@ -6,8 +6,10 @@
 #include <future>
 #include <new>
 #include <optional>
+#include <variant>
 
 #include "check/list_check.h"
+#include "check/order_repair.h"
 #include "cli/check_command.h"
 #include "cli/console.h"
 #include "cli/run.h"
@@ -27,55 +29,58 @@ class StdoutSink final : public BlockSink {
     }
 };
 
-// The compact names of the pairs as the check reads them, so that checking a long list costs
-// no second copy of it.
-class EncodedSource final : public NameSource {
-  public:
-    explicit EncodedSource(const EncodedNames& names) : names_(names) {}
-    std::size_t size() const override { return names_.size(); }
-    std::u16string_view at(std::size_t index, std::u16string& scratch) const override {
-        // The check reads mostly in order: step on from the name before instead of searching.
-        if (!cursor_ || index < cursorIndex_ || index - cursorIndex_ > 16) {
-            cursor_ = names_.IteratorAt(index);
-            cursorIndex_ = index;
-        }
-        for (; cursorIndex_ < index; ++cursorIndex_) {
-            ++*cursor_;
-        }
-        const std::string_view name = **cursor_;
-        if (std::all_of(name.begin(), name.end(), [](char c) { return c > 0; })) {
-            scratch.assign(name.begin(), name.end());  // plain ASCII, without a new string
-        } else {
-            scratch = DecodeCodePage(name);
-        }
-        return scratch;
-    }
-
-  private:
-    const EncodedNames& names_;
-    mutable std::optional<EncodedNames::Iterator> cursor_;
-    mutable std::size_t cursorIndex_ = 0;
+// The pairs to write, and how the check reads them.
+struct PairsToWrite {
+    MapkeyPairs pairs;
+    CheckOptions check;
+    std::optional<std::u16string> headingNote;
 };
 
-// The pairs to write; with repairOrder in the mended order.
-Result<MapkeyPairs> ReadPairsToWrite(const GenerateOptions& options) {
+// Exit status and message when the pairs cannot be had.
+struct Refusal {
+    int exitCode;
+    std::u16string message;
+};
+
+// The pairs to write; with repairOrder in the mended order, or the repair's refusal.
+std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& options) {
     if (!options.repairOrder && options.sources.pairsFile.empty()) {
-        return ReadPairs(options.sources);
+        Result<MapkeyPairs> pairs = ReadPairs(options.sources);
+        if (!pairs.ok()) {
+            return Refusal{kCannotCompose, pairs.error};
+        }
+        return PairsToWrite{std::move(*pairs.value), {}, std::nullopt};
     }
-    Result<NamePairs> lists = ReadNameLists(options.sources);
-    if (lists.ok() && options.repairOrder) {
-        lists = RepairOrder(lists.value->oldNames, lists.value->newNames);
-    }
+    Result<ListsRead> lists = ReadNameLists(options.sources);
     if (!lists.ok()) {
-        return Result<MapkeyPairs>::Failure(lists.error);
+        return Refusal{kCannotCompose, lists.error};
     }
-    return EncodePairs(lists.value->oldNames, lists.value->newNames);
+    if (options.repairOrder) {
+        Result<RepairedList> repaired = RepairOrder(
+            lists.value->pairs.oldNames, lists.value->pairs.newNames, lists.value->check);
+        if (!repaired.ok()) {
+            return Refusal{kListHasErrors, u"Fehler : " + repaired.error +
+                                               u" Die Datei rename.pro wurde nicht geschrieben !"};
+        }
+        // The repaired list has rows of its own: a table's lines no longer fit it.
+        lists.value->pairs = std::move(repaired.value->pairs);
+        lists.value->check.tableLines.clear();
+        lists.value->check.intermediates = std::move(repaired.value->intermediates);
+    }
+    Result<MapkeyPairs> pairs = EncodePairs(
+        lists.value->pairs.oldNames, lists.value->pairs.newNames, lists.value->check.tableLines);
+    if (!pairs.ok()) {
+        return Refusal{kCannotCompose, pairs.error};
+    }
+    return PairsToWrite{std::move(*pairs.value), std::move(lists.value->check),
+                        HeadingNote(*lists.value)};
 }
 
 // Nothing when there was not memory enough to check: the check must never cost the file.
-std::optional<FindingCounts> CountPairProblems(const MapkeyPairs& pairs) {
+std::optional<FindingCounts> CountPairProblems(const PairsToWrite& toWrite) {
     try {
-        return CountProblems(EncodedSource(pairs.oldNames), EncodedSource(pairs.newNames));
+        return CountProblems(EncodedNamesSource(toWrite.pairs.oldNames),
+                             EncodedNamesSource(toWrite.pairs.newNames), toWrite.check);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
@@ -98,15 +103,19 @@ int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
 }  // namespace
 
 int Generate(const GenerateOptions& options) {
-    const Result<MapkeyPairs> pairs = ReadPairsToWrite(options);
-    if (!pairs.ok()) {
-        WriteMessage(stderr, pairs.error);
-        return kCannotCompose;
+    std::variant<PairsToWrite, Refusal> read = ReadPairsToWrite(options);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        WriteMessage(stderr, refusal->message);
+        return refusal->exitCode;
+    }
+    const PairsToWrite& toWrite = std::get<PairsToWrite>(read);
+    if (toWrite.headingNote) {
+        WriteMessage(stderr, *toWrite.headingNote);
     }
     // The check reads the pairs while the file is composed from them, on the other core: it
     // costs about as much as the composition itself. Only --strict has to wait for it.
     std::future<std::optional<FindingCounts>> problems =
-        std::async(std::launch::async, CountPairProblems, std::cref(*pairs.value));
+        std::async(std::launch::async, CountPairProblems, std::cref(toWrite));
     if (options.strict) {
         const std::optional<FindingCounts> counts = problems.get();
         WriteCheckSummary(stderr, counts);
@@ -117,9 +126,9 @@ int Generate(const GenerateOptions& options) {
                                      u". Die Datei rename.pro wurde nicht geschrieben !");
             return kListHasErrors;
         }
-        return Write(options, *pairs.value);
+        return Write(options, toWrite.pairs);
     }
-    const int written = Write(options, *pairs.value);
+    const int written = Write(options, toWrite.pairs);
     WriteCheckSummary(stderr, problems.get());
     return written;
 }

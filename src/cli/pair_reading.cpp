@@ -11,6 +11,7 @@
 #include "names/table_file.h"
 #include "util/codepage.h"
 #include "util/files.h"
+#include "util/text.h"
 
 namespace velnix::cli {
 namespace {
@@ -26,11 +27,12 @@ Result<NameList> ReadList(const std::filesystem::path& file) {
 
 // Both lists whole, with the message of EncodePairs for the lists together.
 Result<MapkeyPairs> ReadWholeLists(const PairSources& sources) {
-    Result<NamePairs> lists = ReadNameLists(sources);
+    const Result<ListsRead> lists = ReadNameLists(sources);
     if (!lists.ok()) {
         return Result<MapkeyPairs>::Failure(lists.error);
     }
-    return EncodePairs(lists.value->oldNames, lists.value->newNames);
+    return EncodePairs(lists.value->pairs.oldNames, lists.value->pairs.newNames,
+                       lists.value->check.tableLines);
 }
 
 bool IsPlainAscii(std::string_view bytes) {
@@ -68,15 +70,13 @@ bool ReadPlainSlices(const std::filesystem::path& file,
 
 // Appends the names in the code page; false when one of them cannot be written.
 bool AppendWritable(const NameList& names, EncodedNames& encoded) {
-    if (CheckPairs(names, names)) {
-        return false;
-    }
     std::string converted;
     for (const auto& name : names) {
-        converted.clear();
-        if (AppendInCodePage(name, converted)) {
+        if (UnwritableReason(name, converted)) {
             return false;
         }
+        converted.clear();
+        AppendInCodePage(name, converted);
         encoded.Append(converted);
     }
     return true;
@@ -119,27 +119,39 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
 
 }  // namespace
 
-Result<NamePairs> ReadNameLists(const PairSources& sources) {
+Result<ListsRead> ReadNameLists(const PairSources& sources) {
+    ListsRead lists;
     if (!sources.pairsFile.empty()) {
-        Result<NamePairs> table = ReadTableFile(FromFsPath(sources.pairsFile));
+        Result<Table> table = ReadTableFile(sources.pairsFile, sources.heading);
         if (!table.ok()) {
-            return Result<NamePairs>::Failure(table.error);
+            return Result<ListsRead>::Failure(table.error);
         }
-        return Result<NamePairs>::Success(
-            {clean(table.value->oldNames), std::move(table.value->newNames)});
+        lists.pairs = {clean(table.value->pairs.oldNames), std::move(table.value->pairs.newNames)};
+        lists.check.tableLines = std::move(table.value->lines);
+        lists.check.tableName = FromFsPath(sources.pairsFile);
+        lists.headingLine = table.value->headingLine;
+        return Result<ListsRead>::Success(std::move(lists));
     }
     Result<NameList> oldNames = ReadList(sources.oldFile);
     if (!oldNames.ok()) {
-        return Result<NamePairs>::Failure(oldNames.error);
+        return Result<ListsRead>::Failure(oldNames.error);
     }
     Result<NameList> newNames =
         sources.rule ? Result<NameList>::Success(
                            ApplyRule(*oldNames.value, sources.rule->first, sources.rule->second))
                      : ReadList(sources.newFile);
     if (!newNames.ok()) {
-        return Result<NamePairs>::Failure(newNames.error);
+        return Result<ListsRead>::Failure(newNames.error);
     }
-    return Result<NamePairs>::Success({clean(*oldNames.value), std::move(*newNames.value)});
+    lists.pairs = {clean(*oldNames.value), std::move(*newNames.value)};
+    return Result<ListsRead>::Success(std::move(lists));
+}
+
+std::optional<std::u16string> HeadingNote(const ListsRead& lists) {
+    if (lists.headingLine == 0) {
+        return std::nullopt;
+    }
+    return u"Zeile " + DecimalText(lists.headingLine) + u" als Überschrift gelesen.";
 }
 
 Result<MapkeyPairs> ReadPairs(const PairSources& sources) {
@@ -153,6 +165,7 @@ Result<MapkeyPairs> ReadPairs(const PairSources& sources) {
     if (pairs->oldNames.size() != pairs->newNames.size()) {
         return Result<MapkeyPairs>::Failure(kCountsDifferMessage);
     }
+    MarkMadeAndRemoved(*pairs);
     return Result<MapkeyPairs>::Success(std::move(*pairs));
 }
 

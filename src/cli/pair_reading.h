@@ -6,8 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "check/order_repair.h"
+#include "check/list_check.h"
 #include "mapkey/compose.h"
+#include "names/table_file.h"
 #include "util/result.h"
 
 namespace velnix::cli {
@@ -17,10 +18,21 @@ struct PairSources {
     std::filesystem::path oldFile;
     std::filesystem::path newFile;  // unless the new names come from the rule
     std::optional<std::pair<std::u16string, std::u16string>> rule;  // expression, replacement
+    Heading heading = Heading::Auto;                                // of the table
+};
+
+// Both lists whole, and how the check names their pairs.
+struct ListsRead {
+    NamePairs pairs;
+    CheckOptions check;           // for a table its lines and name
+    std::size_t headingLine = 0;  // the table's row read as a heading, or 0
 };
 
 // Both lists whole, the old names cleaned up as generate does; they may differ in length.
-Result<NamePairs> ReadNameLists(const PairSources& sources);
+Result<ListsRead> ReadNameLists(const PairSources& sources);
+
+// "Zeile 1 als Überschrift gelesen.", or nothing when no row was.
+std::optional<std::u16string> HeadingNote(const ListsRead& lists);
 
 // The pairs, or the message that names the file, list and entry that keep them from being
 // written. Lists in plain ASCII, as Pro/ENGINEER names are, are read a slice of lines at a

@@ -17,7 +17,8 @@ constexpr char16_t kUsage[] =
     u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS | --stdout) [--repair-order] "
     u"[--strict]\n"
     u"        velnix-cli check LISTEN [--format json]\n"
-    u"LISTEN: --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) oder --pairs TABELLE\n"
+    u"LISTEN: --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) oder --pairs TABELLE "
+    u"[--heading ja|nein|auto]\n"
     u"Mehr dazu: velnix-cli --help";
 
 // Where the pairs come from, as both commands take it.
@@ -26,6 +27,7 @@ struct SourceArguments {
     std::string oldFile;
     std::string newFile;
     std::vector<std::string> rule;
+    std::string heading = "auto";
     CLI::Option* pairs = nullptr;
     CLI::Option* oldOption = nullptr;
     CLI::Option* newOption = nullptr;
@@ -74,6 +76,11 @@ void AddSourceOptions(CLI::App* command, SourceArguments& source) {
                                     "Tabelle (.csv, .tsv, .txt): alte Namen in Spalte 1, neue in "
                                     "Spalte 2")
                        ->type_name("TABELLE");
+    command
+        ->add_option("--heading", source.heading,
+                     "Erste Zeile der Tabelle ist Überschrift: ja, nein oder auto (Vorgabe)")
+        ->check(CLI::IsMember({"ja", "nein", "auto"}))
+        ->type_name("JA|NEIN|AUTO");
     source.newOption->excludes(source.ruleOption);
     source.pairs->excludes(source.oldOption)
         ->excludes(source.newOption)
@@ -104,7 +111,10 @@ PairSources ToSources(const SourceArguments& source) {
     PairSources sources{ArgumentPath(source.pairsFile),
                         ArgumentPath(source.oldFile),
                         ArgumentPath(source.newFile),
-                        {}};
+                        {},
+                        source.heading == "ja"     ? Heading::Yes
+                        : source.heading == "nein" ? Heading::No
+                                                   : Heading::Auto};
     if (!source.rule.empty()) {
         sources.rule = {Utf8ToUtf16(source.rule[0]), Utf8ToUtf16(source.rule[1])};
     }

@@ -43,11 +43,21 @@ void AppendPairMapkey(Output& out, std::size_t index, std::string_view oldName,
     out.Ascii(templates::txt_end);
 }
 
-// Call-all mapkey "CallALLNow": opens every old file once and closes its window again.
+// True for the pair's name when `marks` marks it; no marks mark nothing.
+inline bool Marked(const std::vector<bool>& marks, std::size_t pair) {
+    return !marks.empty() && marks[pair];
+}
+
+// Call-all mapkey "CallALLNow": opens every old file once and closes its window again, but
+// for the old names that an earlier pair makes: they do not exist yet.
 template <class Output>
-void CallALL(Output& out, const EncodedNames& oldNames) {
+void CallALL(Output& out, const EncodedNames& oldNames, const MadeAndRemoved& run) {
     out.Ascii("\r\nmapkey CallALLNow ~ ;\\\r\n");
+    std::size_t i = 0;
     for (const std::string_view name : oldNames) {
+        if (Marked(run.oldMadeEarlier, i++)) {
+            continue;
+        }
         out.Ascii(templates::OpenPrefix());
         out.Name(name);
         out.Ascii("`;\\\r\n");
@@ -65,26 +75,32 @@ void AppendSaveBlock(Output& out, std::string_view name) {
     out.Ascii(save.after);
 }
 
-// Save-all mapkey "saveALLNow": opens, saves and closes every new file.
+// Save-all mapkey "saveALLNow": opens, saves and closes every new file, but for the new
+// names that a later pair renames away: they no longer exist.
 template <class Output>
-void SaveALL(Output& out, const EncodedNames& newNames) {
+void SaveALL(Output& out, const EncodedNames& newNames, const MadeAndRemoved& run) {
     out.Ascii("\r\nmapkey saveALLNow ~ ;\\\r\n");
+    std::size_t i = 0;
     for (const std::string_view name : newNames) {
-        AppendSaveBlock(out, name);
+        if (!Marked(run.newRemovedLater, i++)) {
+            AppendSaveBlock(out, name);
+        }
     }
     out.Ascii(templates::txt_end);
 }
 
 // Save-assemblies mapkey "saveASMNow": the save steps for the new names of the pairs whose
-// old name is an assembly or a drawing (see AssemblyPairs).
+// old name is an assembly or a drawing (see AssemblyPairs), as far as they still exist.
 template <class Output>
-void SaveASM(Output& out, const EncodedNames& newNames, const std::vector<bool>& assemblyPairs) {
+void SaveASM(Output& out, const EncodedNames& newNames, const std::vector<bool>& assemblyPairs,
+             const MadeAndRemoved& run) {
     out.Ascii("\r\nmapkey saveASMNow ~ ;\\\r\n");
     std::size_t i = 0;
     for (const std::string_view name : newNames) {
-        if (assemblyPairs[i++]) {
+        if (assemblyPairs[i] && !Marked(run.newRemovedLater, i)) {
             AppendSaveBlock(out, name);
         }
+        ++i;
     }
     out.Ascii(templates::txt_end);
 }
@@ -114,9 +130,9 @@ void AppendMapkeys(Output& out, const MapkeyPairs& pairs) {
         AppendPairMapkey(out, index++, oldName, *newName);
         ++newName;
     }
-    CallALL(out, pairs.oldNames);
-    SaveALL(out, pairs.newNames);
-    SaveASM(out, pairs.newNames, pairs.assemblyPairs);
+    CallALL(out, pairs.oldNames, pairs.run);
+    SaveALL(out, pairs.newNames, pairs.run);
+    SaveASM(out, pairs.newNames, pairs.assemblyPairs, pairs.run);
     mapkeyList(out, pairs.newNames.size());
 }
 

@@ -1,9 +1,11 @@
 #include "mapkey/compose.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
 #include "mapkey/builders.h"
+#include "util/codepage.h"
 #include "util/text.h"
 #include "util/unicode.h"
 
@@ -121,6 +123,28 @@ EncodedNames::Iterator EncodedNames::IteratorAt(std::size_t index) const {
     return name;
 }
 
+std::u16string_view EncodedNamesSource::at(std::size_t index, std::u16string& scratch) const {
+    if (!cursor_ || index < cursorIndex_ || index - cursorIndex_ > 16) {
+        cursor_ = names_.IteratorAt(index);
+        cursorIndex_ = index;
+    }
+    for (; cursorIndex_ < index; ++cursorIndex_) {
+        ++*cursor_;
+    }
+    const std::string_view name = **cursor_;
+    if (std::all_of(name.begin(), name.end(), [](char c) { return c > 0; })) {
+        scratch.assign(name.begin(), name.end());  // plain ASCII, without a new string
+    } else {
+        scratch = DecodeCodePage(name);
+    }
+    return scratch;
+}
+
+void MarkMadeAndRemoved(MapkeyPairs& pairs) {
+    pairs.run =
+        NamesMadeAndRemoved(EncodedNamesSource(pairs.oldNames), EncodedNamesSource(pairs.newNames));
+}
+
 std::vector<bool> AssemblyPairs(const NameList& oldNames) {
     std::vector<bool> selected(oldNames.size());
     for (std::size_t i = 0; i < oldNames.size(); ++i) {
@@ -139,6 +163,7 @@ MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames) {
         pairs.newNames.Append(Utf16ToUtf8(name));
     }
     pairs.assemblyPairs = AssemblyPairs(oldNames);
+    pairs.run = NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames));
     return pairs;
 }
 

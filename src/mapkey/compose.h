@@ -3,10 +3,13 @@
 
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "check/name_source.h"
+#include "check/rename_order.h"
 #include "names/name_list.h"
 #include "util/files.h"
 
@@ -54,13 +57,33 @@ class EncodedNames {
     std::vector<std::size_t> indexed_;  // where every kIndexStep-th name starts
 };
 
-// The pairs of a mapkey file: both lists in the bytes of the output, and which pairs are
-// assemblies or drawings (see AssemblyPairs).
+// The names in the code page, read as the check reads names.
+class EncodedNamesSource final : public NameSource {
+  public:
+    explicit EncodedNamesSource(const EncodedNames& names) : names_(names) {}
+    std::size_t size() const override { return names_.size(); }
+    std::u16string_view at(std::size_t index, std::u16string& scratch) const override;
+
+  private:
+    const EncodedNames& names_;
+    // The check reads mostly in order: it steps on from the name before instead of searching.
+    mutable std::optional<EncodedNames::Iterator> cursor_;
+    mutable std::size_t cursorIndex_ = 0;
+};
+
+// The pairs of a mapkey file: both lists in the bytes of the output, which pairs are
+// assemblies or drawings (see AssemblyPairs), and the names that the run itself makes or
+// removes, which are neither opened at its start nor saved at its end (see
+// NamesMadeAndRemoved).
 struct MapkeyPairs {
     EncodedNames oldNames;
     EncodedNames newNames;
     std::vector<bool> assemblyPairs;
+    MadeAndRemoved run;
 };
+
+// Fills pairs.run from the encoded names.
+void MarkMadeAndRemoved(MapkeyPairs& pairs);
 
 // Marks the pairs whose old name has the extension ".asm" or ".drw" (exactly, lower case):
 // their new names are saved again by the save-assemblies mapkey.

@@ -6,26 +6,48 @@
 namespace velnix {
 namespace {
 
-const std::u16string kNotInMapkey = u" und kann nicht in den Mapkey geschrieben werden !";
-
-bool EndsValueOrLine(char16_t c) {
-    return c == u'\r' || c == u'\n' || c == u'`';
-}
-
 bool IsControl(char16_t c) {
     return c < 0x20 || c == 0x7F;
 }
 
-// What the entry holds that cannot be written ("einen Zeilenumbruch …"), or nothing.
-// `scratch` spares a new buffer per name for the code-page conversion.
-std::optional<std::u16string> NameFault(const std::u16string& name, std::string& scratch) {
+// "\x01": a control character shown as the user could type it, since it has no glyph.
+std::u16string VisibleControl(char16_t c) {
+    constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    return std::u16string(u"\\x") + kHex[c >> 4] + kHex[c & 0xF];
+}
+
+std::optional<PairProblem> FindUnwritableName(const NameList& names, ListId list,
+                                              const std::vector<std::size_t>& tableLines,
+                                              std::string& scratch) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (auto reason = UnwritableReason(names[i], scratch)) {
+            const std::u16string where =
+                tableLines.empty()
+                    ? u"Eintrag " + DecimalText(i + 1) + u" der Liste \"" + ListCaption(list) +
+                          u"\""
+                    : u"Der " + std::u16string(list == ListId::Old ? u"alte" : u"neue") +
+                          u" Name in Zeile " + DecimalText(tableLines[i]);
+            return PairProblem{PairProblem::Kind::UnsafeName, true,
+                               u"Achtung : " + where + u" enthält " + *reason +
+                                   u" und kann nicht in den Mapkey geschrieben werden !"};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::u16string> UnwritableReason(std::u16string_view name, std::string& scratch) {
     bool beyondAscii = false;
     for (const char16_t c : name) {
-        if (EndsValueOrLine(c)) {
-            return u"einen Zeilenumbruch oder ein `" + kNotInMapkey;
+        if (c == u'\r' || c == u'\n') {
+            return u"einen Zeilenumbruch";
+        }
+        if (c == u'`') {
+            return u"das Zeichen \"`\" (U+0060)";
         }
         if (IsControl(c)) {
-            return u"ein Steuerzeichen (" + CodePointLabel(c) + u")" + kNotInMapkey;
+            return u"das Steuerzeichen " + VisibleControl(c);
         }
         beyondAscii |= c > 0x7F;
     }
@@ -37,35 +59,22 @@ std::optional<std::u16string> NameFault(const std::u16string& name, std::string&
     scratch.clear();
     if (const auto bad = AppendInCodePage(name, scratch)) {
         return u"das Zeichen " + DescribeChar(bad->codePoint) + u", das es in der Codepage " +
-               CodePageName() + u" nicht gibt. Die Datei rename.pro wurde nicht geschrieben !";
+               CodePageName() + u" nicht gibt,";
     }
     return std::nullopt;
 }
 
-std::optional<PairProblem> FindUnwritableName(const NameList& names, ListId list,
-                                              std::string& scratch) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (auto fault = NameFault(names[i], scratch)) {
-            return PairProblem{PairProblem::Kind::UnsafeName, true,
-                               u"Achtung : Eintrag " + DecimalText(i + 1) + u" der Liste \"" +
-                                   ListCaption(list) + u"\" enthält " + *fault};
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<PairProblem> CheckPairs(const NameList& oldNames, const NameList& newNames) {
+std::optional<PairProblem> CheckPairs(const NameList& oldNames, const NameList& newNames,
+                                      const std::vector<std::size_t>& tableLines) {
     if (oldNames.size() != newNames.size()) {
         return PairProblem{PairProblem::Kind::CountsDiffer, !newNames.empty(),
                            kCountsDifferMessage};
     }
     std::string scratch;
-    if (auto problem = FindUnwritableName(oldNames, ListId::Old, scratch)) {
+    if (auto problem = FindUnwritableName(oldNames, ListId::Old, tableLines, scratch)) {
         return problem;
     }
-    return FindUnwritableName(newNames, ListId::New, scratch);
+    return FindUnwritableName(newNames, ListId::New, tableLines, scratch);
 }
 
 }  // namespace velnix

@@ -43,26 +43,19 @@ std::u16string WithCrLfBreaks(std::u16string_view text) {
     return out;
 }
 
-// Checked names convert without fail; a failure here still names the entry.
-bool AppendNamesInCodePage(const NameList& names, ListId list, EncodedNames& encoded,
-                           std::u16string& error) {
+// The names passed CheckPairs, so every one converts.
+void AppendNamesInCodePage(const NameList& names, EncodedNames& encoded) {
     std::size_t bytes = 0;
     for (const auto& name : names) {
         bytes += name.size() + 1;
     }
     encoded.Reserve(bytes);
     std::string converted;
-    for (std::size_t i = 0; i < names.size(); ++i) {
+    for (const auto& name : names) {
         converted.clear();
-        if (auto bad = AppendInCodePage(names[i], converted)) {
-            error = u"Achtung : Eintrag " + DecimalText(i + 1) + u" der Liste \"" +
-                    ListCaption(list) + u"\" enthält das Zeichen " + DescribeChar(bad->codePoint) +
-                    u", das es in der Codepage " + CodePageName() + u" nicht gibt." + kNotWritten;
-            return false;
-        }
+        AppendInCodePage(name, converted);
         encoded.Append(converted);
     }
-    return true;
 }
 
 Status Saved(Status written, const std::filesystem::path& directory) {
@@ -99,17 +92,16 @@ Result<std::string> RenameProContent(std::u16string_view text) {
     return Result<std::string>::Success(std::move(bytes));
 }
 
-Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames) {
-    if (auto problem = CheckPairs(oldNames, newNames)) {
+Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames,
+                                const std::vector<std::size_t>& tableLines) {
+    if (auto problem = CheckPairs(oldNames, newNames, tableLines)) {
         return Result<MapkeyPairs>::Failure(problem->message);
     }
     MapkeyPairs pairs;
-    std::u16string error;
-    if (!AppendNamesInCodePage(oldNames, ListId::Old, pairs.oldNames, error) ||
-        !AppendNamesInCodePage(newNames, ListId::New, pairs.newNames, error)) {
-        return Result<MapkeyPairs>::Failure(error);
-    }
+    AppendNamesInCodePage(oldNames, pairs.oldNames);
+    AppendNamesInCodePage(newNames, pairs.newNames);
     pairs.assemblyPairs = AssemblyPairs(oldNames);
+    pairs.run = NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames));
     return Result<MapkeyPairs>::Success(std::move(pairs));
 }
 

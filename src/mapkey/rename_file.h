@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mapkey/compose.h"
 #include "names/name_list.h"
@@ -22,7 +23,8 @@ std::u16string RenameProPath(std::u16string_view directory);
 Result<std::string> RenameProContent(std::u16string_view text);
 
 // The cleaned-up lists checked (see CheckPairs) and converted to the code page.
-Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames);
+Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames,
+                                const std::vector<std::size_t>& tableLines = {});
 
 // Writes rename.pro atomically into the directory: the bytes of RenameProContent, or the
 // mapkeys of encoded pairs composed straight into the file, in blocks. Success carries the

@@ -80,19 +80,36 @@ bool IsFilled(const std::u16string& cell) {
     return !cell.empty();
 }
 
-// File names carry an extension; a heading like "alter Name" or "Alt" does not.
-bool NamesTheColumns(const TableRow& row) {
-    const auto hasDot = [](const std::u16string& cell) {
-        return cell.find(u'.') != std::u16string::npos;
-    };
-    return std::none_of(row.cells.begin(),
-                        row.cells.begin() + std::min<std::size_t>(2, row.cells.size()), hasDot);
+bool IsFilledRow(const TableRow& row) {
+    return std::any_of(row.cells.begin(), row.cells.end(), IsFilled);
 }
 
-Result<NamePairs> Refuse(std::u16string_view source, std::size_t line, std::u16string_view fault) {
-    return Result<NamePairs>::Failure(u"Fehler : Zeile " + DecimalText(line) + u" der Tabelle \"" +
-                                      std::u16string(source) + u"\" " + std::u16string(fault) +
-                                      u". Es wurde nichts übernommen.");
+bool HasDotInFirstTwoCells(const TableRow& row) {
+    return std::any_of(
+        row.cells.begin(), row.cells.begin() + std::min<std::size_t>(2, row.cells.size()),
+        [](const std::u16string& cell) { return cell.find(u'.') != std::u16string::npos; });
+}
+
+// Where the rows start after Excel's separator hint, and the line of that start.
+std::size_t SkipSeparatorHint(std::u16string_view text, std::size_t& line) {
+    if (SeparatorHint(text) == 0) {
+        return 0;
+    }
+    std::size_t pos = 5;
+    if (pos < text.size() && text[pos] == u'\r') {
+        ++pos;
+    }
+    if (pos < text.size() && text[pos] == u'\n') {
+        ++pos;
+    }
+    ++line;
+    return pos;
+}
+
+Result<Table> Refuse(std::u16string_view source, std::size_t line, std::u16string_view fault) {
+    return Result<Table>::Failure(u"Fehler : Zeile " + DecimalText(line) + u" der Tabelle \"" +
+                                  std::u16string(source) + u"\" " + std::u16string(fault) +
+                                  u". Es wurde nichts übernommen.");
 }
 
 }  // namespace
@@ -111,19 +128,42 @@ bool IsTwoColumnPaste(std::u16string_view text) {
     return anyLine;
 }
 
-Result<NamePairs> ParseTable(std::u16string_view text, char16_t separator,
-                             std::u16string_view source) {
-    NamePairs pairs;
-    std::size_t pos = 0;
+bool LooksLikeHeading(std::u16string_view text, char16_t separator) {
     std::size_t line = 1;
+    std::size_t pos = SkipSeparatorHint(text, line);
+    std::size_t rows = 0;
+    while (pos < text.size()) {
+        const TableRow row = ReadRow(text, pos, line, std::u16string_view(&separator, 1));
+        if (!IsFilledRow(row)) {
+            continue;
+        }
+        ++rows;
+        // A file name in the first row: no heading; in a later one: the first row is one.
+        if (HasDotInFirstTwoCells(row)) {
+            return rows > 1;
+        }
+    }
+    return rows == 1;
+}
+
+Result<Table> ParseTable(std::u16string_view text, char16_t separator, std::u16string_view source,
+                         Heading heading) {
+    const bool skipHeading =
+        heading == Heading::Yes || (heading == Heading::Auto && LooksLikeHeading(text, separator));
+    Table table;
+    std::size_t line = 1;
+    std::size_t pos = SkipSeparatorHint(text, line);
     bool firstRow = true;
     while (pos < text.size()) {
         TableRow row = ReadRow(text, pos, line, std::u16string_view(&separator, 1));
         if (row.quoteOpen) {
             return Refuse(source, row.line, u"hat ein nicht geschlossenes Anführungszeichen");
         }
-        if (std::none_of(row.cells.begin(), row.cells.end(), IsFilled) ||
-            (std::exchange(firstRow, false) && NamesTheColumns(row))) {
+        if (!IsFilledRow(row)) {
+            continue;
+        }
+        if (std::exchange(firstRow, false) && skipHeading) {
+            table.headingLine = row.line;
             continue;
         }
         if (row.cells.size() == 1) {
@@ -132,13 +172,27 @@ Result<NamePairs> ParseTable(std::u16string_view text, char16_t separator,
         if (std::any_of(row.cells.begin() + 2, row.cells.end(), IsFilled)) {
             return Refuse(source, row.line, u"hat mehr als zwei gefüllte Spalten");
         }
-        pairs.oldNames.push_back(std::move(row.cells[0]));
-        pairs.newNames.push_back(std::move(row.cells[1]));
+        table.pairs.oldNames.push_back(std::move(row.cells[0]));
+        table.pairs.newNames.push_back(std::move(row.cells[1]));
+        table.lines.push_back(row.line);
     }
-    return Result<NamePairs>::Success(std::move(pairs));
+    return Result<Table>::Success(std::move(table));
+}
+
+char16_t SeparatorHint(std::u16string_view text) {
+    if (text.size() < 5 || text.substr(0, 4) != u"sep=") {
+        return 0;
+    }
+    const char16_t separator = text[4];
+    const bool lineEnds = text.size() == 5 || text[5] == u'\r' || text[5] == u'\n';
+    return lineEnds && separator != u'"' && separator != u'\r' && separator != u'\n' ? separator
+                                                                                     : 0;
 }
 
 char16_t DetectSeparator(std::u16string_view text) {
+    if (const char16_t hinted = SeparatorHint(text)) {
+        return hinted;
+    }
     std::size_t pos = 0;
     std::size_t line = 1;
     while (pos < text.size()) {
@@ -156,16 +210,17 @@ char16_t DetectSeparator(std::u16string_view text) {
     return u',';
 }
 
-Result<NamePairs> ReadTableFile(std::u16string_view path) {
-    const FileRead read = ReadWholeFile(ToFsPath(path));
+Result<Table> ReadTableFile(const std::filesystem::path& path, Heading heading) {
+    const FileRead read = ReadWholeFile(path);
     if (!read.ok) {
-        return Result<NamePairs>::Failure(read.error);
+        return Result<Table>::Failure(read.error);
     }
-    const Result<std::u16string> text = DecodeTextFile(read.bytes, path);
+    const std::u16string name = FromFsPath(path);
+    const Result<std::u16string> text = DecodeTextFile(read.bytes, name);
     if (!text.ok()) {
-        return Result<NamePairs>::Failure(text.error);
+        return Result<Table>::Failure(text.error);
     }
-    return ParseTable(*text.value, DetectSeparator(*text.value), path);
+    return ParseTable(*text.value, DetectSeparator(*text.value), name, heading);
 }
 
 }  // namespace velnix

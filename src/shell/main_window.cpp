@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "check/list_check.h"
 #include "check/order_repair.h"
@@ -212,14 +213,25 @@ void MainWindow::cmd_action_Click() {
 
 // The lists as the generate command will use them: the old names cleaned up.
 void MainWindow::checkLists() {
-    check_->showFindings(CheckLists(clean(table_->names(ListId::Old)), table_->names(ListId::New)));
+    const NameList oldNames = clean(table_->names(ListId::Old));
+    const NameList newNames = table_->names(ListId::New);
+    // An intermediate name that no pair takes any more is an ordinary name again.
+    intermediates_.erase(std::remove_if(intermediates_.begin(), intermediates_.end(),
+                                        [&newNames](const std::u16string& name) {
+                                            return std::find(newNames.begin(), newNames.end(),
+                                                             name) == newNames.end();
+                                        }),
+                         intermediates_.end());
+    check_->showFindings(CheckLists(oldNames, newNames, CheckOptions{intermediates_, {}, {}}));
 }
 
 void MainWindow::cmd_reihenfolge_Click() {
-    const Result<NamePairs> repaired =
-        RepairOrder(clean(table_->names(ListId::Old)), table_->names(ListId::New));
+    Result<RepairedList> repaired =
+        RepairOrder(clean(table_->names(ListId::Old)), table_->names(ListId::New),
+                    CheckOptions{intermediates_, {}, {}});
     if (repaired.ok()) {
-        table_->setPairs(*repaired.value);
+        intermediates_ = std::move(repaired.value->intermediates);
+        table_->setPairs(repaired.value->pairs);
     } else {
         setStatus(ToQString(repaired.error));
     }
@@ -237,6 +249,10 @@ void MainWindow::cmd_mapkeyNow_Click() {
             ShowMessage(this, ToQString(problem->message));
         }
         txtOut_->clearContent();
+        setStatus(QStringLiteral("rename.pro wurde nicht geschrieben: ") +
+                  (problem->showInWindow
+                       ? ToQString(problem->message).remove(QStringLiteral("Achtung : "))
+                       : QStringLiteral("Die Liste der neuen Namen ist leer.")));
         return;
     }
     txtOut_->showMapkeys(oldNames, newNames);
@@ -265,25 +281,42 @@ void MainWindow::cmd_info_Click() {
 }
 
 void MainWindow::cmd_okfiles_Click() {
+    // A list with Fehler would rename half way: the user decides once, knowing it.
+    const std::size_t errors = check_->counts().errors;
+    const QString errorText =
+        QStringLiteral("Die Liste hat %1 Fehler").arg(static_cast<qulonglong>(errors));
+    if (errors > 0 &&
+        !AskToConfirm(this,
+                      errorText + QStringLiteral(" (siehe Prüfung). rename.pro trotzdem "
+                                                 "schreiben?"),
+                      QStringLiteral("Schreiben"))) {
+        setStatus(QStringLiteral("rename.pro wurde nicht geschrieben: ") + errorText +
+                  QStringLiteral(" (siehe Prüfung)."));
+        return;
+    }
     frame5_->hide();
     frame5_->setPathText(frame5_->listedDirectory());
     table_->panel()->hide();
-    fileout();
+    fileout(errors == 0 ? QString()
+                        : QStringLiteral(" – ") + errorText + QStringLiteral(" (siehe Prüfung)"));
 }
 
-void MainWindow::fileout() {
+void MainWindow::fileout(const QString& afterSaved) {
     const Result<std::string> content = RenameProContent(txtOut_->content());
     if (!content.ok()) {
         setStatus(ToQString(content.error));
         return;
     }
-    setStatus(
-        ToQString(WriteRenamePro(ToFsPath(ToU16(frame5_->pathText())), *content.value).message));
+    const Status written = WriteRenamePro(ToFsPath(ToU16(frame5_->pathText())), *content.value);
+    setStatus(ToQString(written.message) + (written.ok ? afterSaved : QString()));
 }
 
 void MainWindow::img_quit_Click() {
     frame5_->hide();
     txtOut_->clearContent();
+    setStatus(
+        QStringLiteral("rename.pro wurde nicht geschrieben: Die Dateiliste wurde ohne OK "
+                       "geschlossen."));
 }
 
 void MainWindow::openWrittenFile() {

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "names/name_list.h"
+
 class QPushButton;
 
 namespace velnix::shell {
@@ -44,7 +46,8 @@ class MainWindow : public QWidget {
     void imgOpen_Click();
     void imgclose_Click();
     void swapHandles(PictureButton* pressed, PictureButton* other);
-    void fileout();
+    // `afterSaved` follows the status text when the file was written.
+    void fileout(const QString& afterSaved);
     void offerOutputTextFocusOnlyWhenSeen();
     void setStatus(const QString& text);
     void setOuterSize(int widthTwips, int heightTwips);
@@ -62,6 +65,9 @@ class MainWindow : public QWidget {
     StatusLine* lblStatus_;
     OutputText* txtOut_;
     QPointer<InfoWindow> info_;
+    // The names that the order repair made up and that the lists still use: the check takes
+    // them as made by the run, not as files of the folder.
+    NameList intermediates_;
 };
 
 }  // namespace velnix::shell

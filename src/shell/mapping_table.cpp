@@ -22,6 +22,7 @@
 #include "shell/qt_text.h"
 #include "shell/table_file_dialog.h"
 #include "shell/twips.h"
+#include "util/files.h"
 
 namespace velnix::shell {
 namespace {
@@ -311,13 +312,13 @@ void MappingTable::paste_Click() {
     if (!IsTwoColumnPaste(text)) {
         append(activeList(), SplitPastedText(text));
         emit namesChanged();
-    } else if (const Result<NamePairs> table = ParseTable(text, u'\t', u"Zwischenablage");
-               table.ok()) {
+    } else if (const Result<Table> table = ParseTable(text, u'\t', u"Zwischenablage"); table.ok()) {
         // Two columns from a spreadsheet are pairs: each goes to its own list, whichever
         // list is active.
-        append(ListId::Old, table.value->oldNames);
-        append(ListId::New, table.value->newNames);
+        append(ListId::Old, table.value->pairs.oldNames);
+        append(ListId::New, table.value->pairs.newNames);
         emit namesChanged();
+        reportHeading(table.value->headingLine);
     } else {
         emit statusMessage(ToQString(table.error));
     }
@@ -327,14 +328,22 @@ void MappingTable::paste_Click() {
 void MappingTable::cmd_tabelle_Click() {
     const QString path = AskForTableFile(panel_->window());
     if (!path.isEmpty()) {
-        const Result<NamePairs> table = ReadTableFile(ToU16(path));
+        const Result<Table> table = ReadTableFile(ToFsPath(ToU16(path)));
         if (table.ok()) {
-            setPairs(*table.value);
+            setPairs(table.value->pairs);
+            reportHeading(table.value->headingLine);
         } else {
             emit statusMessage(ToQString(table.error));
         }
     }
     hidePanel();
+}
+
+void MappingTable::reportHeading(std::size_t line) {
+    if (line > 0) {
+        emit statusMessage(
+            QStringLiteral("Zeile %1 als Überschrift gelesen.").arg(static_cast<qulonglong>(line)));
+    }
 }
 
 void MappingTable::hidePanel() {

@@ -63,6 +63,8 @@ class MappingTable : public QObject {
     void fill(ListId list, const NameList& names);
     void append(ListId list, const NameList& names);
 
+    // Says which row of a table was taken for its heading, if one was.
+    void reportHeading(std::size_t line);
     void hidePanel();
     void activate(ListId list);
 

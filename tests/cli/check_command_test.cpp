@@ -28,6 +28,9 @@ TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
     test::WriteBytes(dir.File(u"swap_old"), "a.prt\r\nb.prt\r\n");
     test::WriteBytes(dir.File(u"swap_new"), "b.prt\r\nA.prt\r\n");
     test::WriteBytes(dir.File(u"swap.csv"), "Alt;Neu\r\na.prt;b.prt\r\nb.prt;a.prt\r\n");
+    test::WriteBytes(dir.File(u"heading.csv"), "sep=;\r\nAlt;Neu\r\n");
+    test::WriteBytes(dir.File(u"held.csv"), "b.prt;b.prt\r\na.prt;b.prt\r\n");
+    test::WriteBytes(dir.File(u"control_old"), "a\x01.prt\r\n");
     test::WriteBytes(dir.File(u"out/keep"), "");
     const test::ProcessResult run =
         test::RunProcess(test::CliProgram(), GetParam().args, dir.path());
@@ -53,8 +56,31 @@ INSTANTIATE_TEST_SUITE_P(
                  false},
         CheckRun{{"check", "--pairs", "swap.csv", "--format", "json"},
                  4,
-                 "{\"zeile\": 1, \"schwere\": \"Fehler\", \"code\": \"ring\"",
+                 "{\"zeile\": 3, \"schwere\": \"Fehler\", \"code\": \"ring\", \"text\": "
+                 "\"\\\"b.prt\\\" → \\\"a.prt\\\": die Zeilen 2 und 3",
                  "",
+                 false},
+        CheckRun{{"check", "--pairs", "swap.csv"},
+                 4,
+                 "Zeile 1 als Überschrift gelesen.\nZeile 2: Fehler",
+                 "",
+                 false},
+        CheckRun{{"check", "--pairs", "heading.csv"},
+                 4,
+                 "Fehler: Die Tabelle \"heading.csv\" enthält keine Namenspaare.",
+                 "",
+                 false},
+        CheckRun{{"check", "--old", "control_old", "--rule", "a", "b"},
+                 4,
+                 "Zeile 1: Fehler: \"a\x01.prt\" → \"b\x01.prt\": der alte Name enthält das "
+                 "Steuerzeichen \\x01 und lässt sich so nicht in rename.pro schreiben.",
+                 "",
+                 false},
+        CheckRun{{"generate", "--pairs", "held.csv", "--out", "out", "--repair-order"},
+                 4,
+                 "",
+                 "Zeile 2: \"a.prt\" → \"b.prt\": der neue Name bleibt belegt, weil Zeile 1 ihn "
+                 "behält",
                  false},
         CheckRun{{"check", "--pairs", "missing.csv"}, 1, "", "missing.csv", false},
         CheckRun{{"check", "--pairs", "swap.csv", "--old", "swap_old"}, 2, "", "--pairs", false},

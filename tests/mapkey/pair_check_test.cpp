@@ -20,22 +20,26 @@ std::u16string Refusal(const std::u16string& entry, const std::u16string& list,
     return u"Achtung : Eintrag " + entry + u" der Liste \"" + list + u" Name\" enthält " + what;
 }
 const std::u16string kNotInMapkey = u" und kann nicht in den Mapkey geschrieben werden !";
-const std::u16string kLineBreak = u"einen Zeilenumbruch oder ein `" + kNotInMapkey;
-const std::u16string kControl = u"ein Steuerzeichen (U+0009)" + kNotInMapkey;
+const std::u16string kLineBreak = u"einen Zeilenumbruch" + kNotInMapkey;
+const std::u16string kBackQuote = u"das Zeichen \"`\" (U+0060)" + kNotInMapkey;
+const std::u16string kControl = u"das Steuerzeichen \\x09" + kNotInMapkey;
 
 TEST(NameCheckTest, RefusesEveryNameThatCannotBeWrittenNamingListAndEntry) {
     const std::u16string counts = kCountsDifferMessage;
     EXPECT_EQ(Problem({u"a", u"b"}, {u"c", u"d", u"e"}), counts);
     // The window keeps quiet while the new names are still to be filled in.
     EXPECT_EQ(Problem({u"a", u"b"}, {}), counts + u" (not shown)");
-    EXPECT_EQ(Problem({u"a", u"b`;~ Activate"}, {u"c", u"d"}), Refusal(u"2", u"alter", kLineBreak));
+    EXPECT_EQ(Problem({u"a", u"b`;~ Activate"}, {u"c", u"d"}), Refusal(u"2", u"alter", kBackQuote));
     EXPECT_EQ(Problem({u"a", u"b"}, {u"c", u"x\r\nmapkey"}), Refusal(u"2", u"neuer", kLineBreak));
     EXPECT_EQ(Problem({u"a", u"b"}, {u"c", u"\u540d"}),
               Refusal(u"2", u"neuer",
                       u"das Zeichen \"\u540d\" (U+540D), das es in der Codepage " + CodePageName() +
-                          u" nicht gibt. Die Datei rename.pro wurde nicht geschrieben !"));
+                          u" nicht gibt," + kNotInMapkey));
     // The old list comes first, and in a name a control character before the code page.
     EXPECT_EQ(Problem({u"a", u"\u2603\t"}, {u"\tc", u"d"}), Refusal(u"2", u"alter", kControl));
+    // A table names the line in the file.
+    EXPECT_EQ(CheckPairs({u"a", u"b"}, {u"c\r", u"d"}, {3, 7})->message,
+              u"Achtung : Der neue Name in Zeile 3 enthält " + kLineBreak);
     EXPECT_EQ(Problem({u" a;b~.prt", u"K\u00fchler \u20ac\u00a0"}, {u"", u"c d"}), u"");
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
+#include "util/files.h"
 #include "util/text.h"
 
 namespace velnix {
@@ -19,6 +20,8 @@ struct TableCase {
     NameList newNames;
     std::size_t refusedLine = 0;  // with `fault`; 0: read
     std::u16string fault = {};
+    std::size_t headingLine = 0;
+    std::vector<std::size_t> lines = {};  // checked when given
 };
 
 class TableTest : public testing::TestWithParam<TableCase> {};
@@ -28,30 +31,44 @@ TEST_P(TableTest, ReadsTwoColumnsOrRefusesTheWholeTable) {
     TempDir dir;
     const std::u16string path = dir.File(u"namen.csv");
     WriteBytes(path, table.bytes);
-    const Result<NamePairs> read = ReadTableFile(path);
+    const Result<Table> read = ReadTableFile(ToFsPath(path));
     EXPECT_EQ(read.error, table.fault.empty()
                               ? u""
                               : u"Fehler : Zeile " + DecimalText(table.refusedLine) +
                                     u" der Tabelle \"" + path + u"\" " + table.fault +
                                     u". Es wurde nichts übernommen.");
-    const NamePairs pairs = read.value.value_or(NamePairs{});
-    EXPECT_EQ(pairs.oldNames, table.oldNames);
-    EXPECT_EQ(pairs.newNames, table.newNames);
+    const Table read_ = read.value.value_or(Table{});
+    EXPECT_EQ(read_.pairs.oldNames, table.oldNames);
+    EXPECT_EQ(read_.pairs.newNames, table.newNames);
+    EXPECT_EQ(read_.headingLine, table.headingLine);
+    if (!table.lines.empty()) {
+        EXPECT_EQ(read_.lines, table.lines);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, TableTest,
     testing::Values(
         // Excel's "Text (Tabstopp-getrennt)" with its heading
-        TableCase{"alter Name\tneuer Name\r\na;1.prt\tb.prt\r\n", {u"a;1.prt"}, {u"b.prt"}},
-        // Excel with German settings: empty cells at the end, rows without content
         TableCase{
-            "Alt;Neu;;\n\n;;\na.prt;b.prt;;\nc.prt;;\n", {u"a.prt", u"c.prt"}, {u"b.prt", u""}},
+            "alter Name\tneuer Name\r\na;1.prt\tb.prt\r\n", {u"a;1.prt"}, {u"b.prt"}, 0, u"", 1},
+        // Excel with German settings: empty cells at the end, rows without content
+        TableCase{"Alt;Neu;;\n\n;;\na.prt;b.prt;;\nc.prt;;\n",
+                  {u"a.prt", u"c.prt"},
+                  {u"b.prt", u""},
+                  0,
+                  u"",
+                  1,
+                  {4, 5}},
+        // Excel's separator hint; names without extension are names, a lone heading is one
+        TableCase{"sep=,\r\na;b.prt,c.prt\r\n", {u"a;b.prt"}, {u"c.prt"}, 0, u"", 0, {2}},
+        TableCase{"teil1;teil2\nteil3;teil4\n", {u"teil1", u"teil3"}, {u"teil2", u"teil4"}},
+        TableCase{"Alt;Neu\r\n\r\n", {}, {}, 0, u"", 1},
         // a first row of files is kept; quoted separators, quotes and line ends are content
         TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt",
                   {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
-        TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}},
+        TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}, 0, u"", 1},
         // refused at the line where the row starts, counting line ends inside quotes
         TableCase{"Alt;Neu\r\n\"a\r\n.prt\";b.prt\r\nc.prt\r\n", {}, {}, 4, u"hat nur eine Spalte"},
         TableCase{"a.prt;b.prt\r\r;c.prt;x\r", {}, {}, 3, u"hat mehr als zwei gefüllte Spalten"},
@@ -66,8 +83,9 @@ TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
     const std::u16string undecodable = dir.File(u"unicode.csv");
     WriteBytes(undecodable, "a\0;\0b\0"s);
     for (const std::u16string& path : {dir.File(u"fehlt.csv"), undecodable}) {
-        EXPECT_EQ(ReadTableFile(path).error.rfind(
-                      u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
+        EXPECT_EQ(ReadTableFile(ToFsPath(path))
+                      .error.rfind(
+                          u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
                   0u);
     }
 }

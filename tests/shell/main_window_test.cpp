@@ -18,6 +18,7 @@
 #include "shell/test_registry.h"
 #include "shell/twips.h"
 #include "support/composed.h"
+#include "support/proe_session.h"
 #include "util/files.h"
 
 namespace velnix::test {
@@ -28,6 +29,8 @@ class MainWindowTest : public QObject {
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<shell::MainWindow> window_;
     QStringList messages_;
+    QStringList questions_;
+    bool writeAnyway_ = true;  // the answer to the question before writing a list with Fehler
 
     QWidget* control(const char* name) const { return Child(window_.get(), name); }
     QLineEdit* field(const char* name) const { return Child<QLineEdit>(window_.get(), name); }
@@ -56,11 +59,20 @@ class MainWindowTest : public QObject {
         window_.reset();
         platform_ = std::make_unique<FakePlatform>();
         messages_.clear();
+        questions_.clear();
+        writeAnyway_ = true;
         shell::SetMessageRecorderForTests([this](const QString& text) { messages_ << text; });
+        shell::SetQuestionAnswerForTests([this](const QString& text) {
+            questions_ << text;
+            return writeAnyway_;
+        });
         startWindow();
         field("txt_path")->setText(work());
     }
-    void cleanupTestCase() { shell::SetMessageRecorderForTests({}); }
+    void cleanupTestCase() {
+        shell::SetMessageRecorderForTests({});
+        shell::SetQuestionAnswerForTests({});
+    }
 
     // OK writes what the core composes from the cleaned-up lists, or says why it wrote
     // nothing: the user's edit holds a character that the code page lacks, or a folder is in
@@ -98,8 +110,10 @@ class MainWindowTest : public QObject {
         click("cmd_okfiles");
         QVERIFY(!control("Frame5")->isVisible() && !control("kontextmenue")->isVisible());
         const QString status = Child<QLabel>(window_.get(), "lbl_status")->text();
-        QCOMPARE(failure.isEmpty() ? status : status.left(failure.size()),
-                 failure.isEmpty() ? "Datei rename.pro wurde gespeichert in " + work() : failure);
+        QVERIFY2(
+            status.startsWith(failure.isEmpty() ? "Datei rename.pro wurde gespeichert in " + work()
+                                                : failure),
+            qPrintable(status));
         const std::u16string file = RenameProPath(shell::ToU16(work()));
         QCOMPARE(ReadWholeFile(file).bytes,
                  failure.isEmpty() ? ComposedRenamePro(clean(oldNames), newNames) : std::string());
@@ -107,6 +121,38 @@ class MainWindowTest : public QObject {
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
         QCOMPARE(platform_->shellCalls,
                  QStringList(failure.isEmpty() ? 2 : 0, "open " + shell::ToQString(file)));
+    }
+
+    // A list with Fehler is written only when the user says so, once, and the status line says
+    // what happened; a swap repaired in the window writes a file that runs clean.
+    void okAsksBeforeWritingAListWithErrors() {
+        fill({u"welle.prt", u"nabe.prt"}, {u"nabe.prt", u"welle.prt"});
+        click("cmd_mapkeyNow");
+        writeAnyway_ = false;
+        click("cmd_okfiles");
+        QCOMPARE(questions_, QStringList("Die Liste hat 2 Fehler (siehe Prüfung). rename.pro "
+                                         "trotzdem schreiben?"));
+        QVERIFY(!FileExists(RenameProPath(shell::ToU16(work()))));
+        QVERIFY(control("Frame5")->isVisible());
+        QCOMPARE(Child<QLabel>(window_.get(), "lbl_status")->text(),
+                 "rename.pro wurde nicht geschrieben: Die Liste hat 2 Fehler (siehe Prüfung).");
+        writeAnyway_ = true;
+        click("cmd_okfiles");
+        QCOMPARE(Child<QLabel>(window_.get(), "lbl_status")->text(),
+                 "Datei rename.pro wurde gespeichert in " + work() +
+                     " – Die Liste hat 2 Fehler (siehe Prüfung)");
+
+        click("cmd_reihenfolge");
+        click("cmd_mapkeyNow");
+        questions_.clear();
+        click("cmd_okfiles");
+        QVERIFY(questions_.isEmpty());
+        const SessionEnd end = RunMapkeys(ReadWholeFile(RenameProPath(shell::ToU16(work()))).bytes,
+                                          {"welle.prt", "nabe.prt"});
+        QCOMPARE(end.failures, std::vector<std::string>());
+        QCOMPARE(end.folder.at("welle.prt").origin, std::string("nabe.prt"));
+        QCOMPARE(end.folder.at("nabe.prt").origin, std::string("welle.prt"));
+        QCOMPARE(end.folder.size(), std::size_t{2});
     }
 
     // The close picture drops the text. Lists that cannot make mapkeys drop it too, and say

@@ -1,0 +1,163 @@
+#include "check/rename_order.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+
+#include "check/name_rules.h"
+
+namespace velnix {
+namespace {
+
+std::u16string Folded(std::u16string_view name) {
+    std::u16string folded(name);
+    for (auto& c : folded) {
+        c = FoldCase(c);
+    }
+    return folded;
+}
+
+// Tarjan's strongly connected components over the edges pair → freedBy and pair → madeBy,
+// without recursion: a list of a million pairs must not run out of stack.
+void FindRings(RenameOrder& order) {
+    const auto count = static_cast<std::uint32_t>(order.moves.size());
+    std::vector<std::uint32_t> index(count, kNoPair);
+    std::vector<std::uint32_t> low(count, 0);
+    std::vector<bool> onStack(count, false);
+    std::vector<std::uint32_t> stack;
+    struct Frame {
+        std::uint32_t pair;
+        int edge;
+    };
+    std::vector<Frame> calls;
+    std::uint32_t next = 0;
+    const auto edge = [&order](std::uint32_t pair, int k) {
+        return k == 0 ? order.freedBy[pair] : order.madeBy[pair];
+    };
+    for (std::uint32_t start = 0; start < count; ++start) {
+        if (index[start] != kNoPair ||
+            (order.freedBy[start] == kNoPair && order.madeBy[start] == kNoPair)) {
+            continue;
+        }
+        calls.push_back({start, 0});
+        index[start] = low[start] = next++;
+        stack.push_back(start);
+        onStack[start] = true;
+        while (!calls.empty()) {
+            Frame& frame = calls.back();
+            const std::uint32_t pair = frame.pair;
+            if (frame.edge < 2) {
+                const std::uint32_t to = edge(pair, frame.edge++);
+                if (to == kNoPair) {
+                    continue;
+                }
+                if (index[to] == kNoPair) {
+                    index[to] = low[to] = next++;
+                    stack.push_back(to);
+                    onStack[to] = true;
+                    calls.push_back({to, 0});
+                } else if (onStack[to]) {
+                    low[pair] = std::min(low[pair], index[to]);
+                }
+                continue;
+            }
+            calls.pop_back();
+            if (!calls.empty()) {
+                low[calls.back().pair] = std::min(low[calls.back().pair], low[pair]);
+            }
+            if (low[pair] != index[pair]) {
+                continue;
+            }
+            std::vector<std::uint32_t> component;
+            std::uint32_t member = kNoPair;
+            while (member != pair) {
+                member = stack.back();
+                stack.pop_back();
+                onStack[member] = false;
+                component.push_back(member);
+            }
+            if (component.size() > 1) {
+                std::sort(component.begin(), component.end());
+                for (const std::uint32_t p : component) {
+                    order.ringOf[p] = static_cast<std::uint32_t>(order.rings.size());
+                }
+                order.rings.push_back(std::move(component));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNames,
+                            const NameList& intermediates) {
+    const auto count = static_cast<std::uint32_t>(std::min(oldNames.size(), newNames.size()));
+    RenameOrder order;
+    order.moves.resize(count);
+    order.freedBy.assign(count, kNoPair);
+    order.heldBy.assign(count, kNoPair);
+    order.madeBy.assign(count, kNoPair);
+    order.ringOf.assign(count, kNoPair);
+    std::unordered_set<std::u16string> made;
+    for (const auto& name : intermediates) {
+        made.insert(Folded(name));
+    }
+    const auto isMade = [&made](std::u16string_view name) {
+        return !made.empty() && made.count(Folded(name)) > 0;
+    };
+
+    std::u16string oldScratch;
+    std::u16string newScratch;
+    NameTable newTable(
+        count, [&newNames](std::uint32_t j, std::u16string& s) { return newNames.at(j, s); });
+    NameTable oldTable(
+        count, [&oldNames](std::uint32_t j, std::u16string& s) { return oldNames.at(j, s); });
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::u16string_view oldName = oldNames.at(i, oldScratch);
+        const std::u16string_view newName = newNames.at(i, newScratch);
+        order.moves[i] = !newName.empty() && !EqualFolded(oldName, newName);
+        if (order.moves[i]) {
+            if (const auto first = newTable.Insert(newName, i)) {
+                order.newAgain.emplace_back(i, *first);
+            }
+        }
+        if (!oldName.empty()) {
+            if (const auto first = oldTable.Insert(oldName, i)) {
+                order.oldAgain.emplace_back(i, *first);
+            }
+        }
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (order.moves[i]) {
+            const std::u16string_view newName = newNames.at(i, newScratch);
+            const std::uint32_t holder = isMade(newName) ? kNoPair : oldTable.Find(newName);
+            if (holder != kNoPair) {
+                (order.moves[holder] ? order.freedBy : order.heldBy)[i] = holder;
+            }
+        }
+        const std::u16string_view oldName = oldNames.at(i, oldScratch);
+        if (isMade(oldName)) {
+            order.madeBy[i] = newTable.Find(oldName);
+        }
+    }
+    FindRings(order);
+    return order;
+}
+
+MadeAndRemoved NamesMadeAndRemoved(const NameSource& oldNames, const NameSource& newNames) {
+    const RenameOrder order = ReadRenameOrder(oldNames, newNames, {});
+    const auto count = static_cast<std::uint32_t>(order.moves.size());
+    MadeAndRemoved run{std::vector<bool>(count), std::vector<bool>(count)};
+    // A name that an earlier pair takes is what freedBy points at from there: the pair whose old
+    // name it is runs later than the one that makes it.
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t later = order.freedBy[i];
+        if (later != kNoPair && later > i) {
+            run.oldMadeEarlier[later] = true;
+            run.newRemovedLater[i] = true;
+        }
+    }
+    return run;
+}
+
+}  // namespace velnix
