@@ -123,6 +123,7 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
 
     FitCaptions(this);
     Form_Load();
+    checkLists();
 }
 
 void MainWindow::Form_Load() {

@@ -327,8 +327,10 @@ void MappingTable::paste_Click() {
 
 void MappingTable::cmd_tabelle_Click() {
     const QString path = AskForTableFile(panel_->window());
-    if (!path.isEmpty()) {
-        const Result<Table> table = ReadTableFile(ToFsPath(ToU16(path)));
+    const std::optional<Heading> heading =
+        path.isEmpty() ? std::nullopt : AskForTableHeading(panel_->window(), path);
+    if (heading) {
+        const Result<Table> table = ReadTableFile(ToFsPath(ToU16(path)), *heading);
         if (table.ok()) {
             setPairs(table.value->pairs);
             reportHeading(table.value->headingLine);

@@ -1,27 +1,116 @@
 #include "shell/table_file_dialog.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+#include "names/list_file.h"
+#include "shell/qt_text.h"
+#include "util/files.h"
 
 namespace velnix::shell {
 namespace {
 
-std::function<QString()>& Answer() {
+constexpr int kShownRows = 8;
+
+std::function<QString()>& FileAnswer() {
     static std::function<QString()> answer;
     return answer;
+}
+
+std::function<std::optional<Heading>(TableHeadingDialog&)>& HeadingAnswer() {
+    static std::function<std::optional<Heading>(TableHeadingDialog&)> answer;
+    return answer;
+}
+
+// The first rows as the file holds them, each line cut to a readable width.
+QString FirstRows(std::u16string_view text) {
+    QStringList rows;
+    for (const QString& line :
+         ToQString(text).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        if (rows.size() == kShownRows) {
+            rows << QStringLiteral("…");
+            break;
+        }
+        rows << (line.size() > 120 ? line.left(119) + QStringLiteral("…") : line);
+    }
+    return rows.join(u'\n');
 }
 
 }  // namespace
 
 QString AskForTableFile(QWidget* parent) {
-    if (Answer()) {
-        return Answer()();
+    if (FileAnswer()) {
+        return FileAnswer()();
     }
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Tabelle öffnen"), QString(),
                                         QStringLiteral("Tabellen (*.csv *.tsv *.txt)"));
 }
 
+TableHeadingDialog::TableHeadingDialog(QWidget* parent, const QString& path,
+                                       std::u16string_view text)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("dlg_tabelle"));
+    setWindowTitle(QStringLiteral("Tabelle öffnen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* caption = new QLabel(
+        QStringLiteral("Die ersten Zeilen von %1:").arg(QFileInfo(path).fileName()), this);
+    layout->addWidget(caption);
+    auto* rows = new QPlainTextEdit(FirstRows(text), this);
+    rows->setObjectName(QStringLiteral("txt_zeilen"));
+    rows->setReadOnly(true);
+    rows->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rows->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    rows->setMinimumSize(420, 160);
+    layout->addWidget(rows);
+    heading_ = new QCheckBox(QStringLiteral("Erste Zeile ist Überschrift"), this);
+    heading_->setObjectName(QStringLiteral("chk_ueberschrift"));
+    heading_->setChecked(LooksLikeHeading(text, DetectSeparator(text)));
+    layout->addWidget(heading_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Öffnen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    heading_->setFocus();
+}
+
+Heading TableHeadingDialog::heading() const {
+    return heading_->isChecked() ? Heading::Yes : Heading::No;
+}
+
+std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path) {
+    const FileRead read = ReadWholeFile(ToFsPath(ToU16(path)));
+    const Result<std::u16string> text =
+        read.ok ? DecodeTextFile(read.bytes, ToU16(path)) : Result<std::u16string>::Failure({});
+    if (!text.ok()) {
+        return Heading::Auto;
+    }
+    TableHeadingDialog dialog(parent, path, *text.value);
+    if (HeadingAnswer()) {
+        return HeadingAnswer()(dialog);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.heading();
+}
+
 void SetTableFileAnswerForTests(std::function<QString()> answer) {
-    Answer() = std::move(answer);
+    FileAnswer() = std::move(answer);
+}
+
+void SetTableHeadingAnswerForTests(
+    std::function<std::optional<Heading>(TableHeadingDialog&)> answer) {
+    HeadingAnswer() = std::move(answer);
 }
 
 }  // namespace velnix::shell

@@ -1,8 +1,10 @@
 // The area "Prüfung" driven as the user drives it: the findings follow the lists, a finding
 // marks its pair, the repair mends the order, generate warns; two columns fill both lists.
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -47,8 +49,14 @@ class CheckPanelTest : public QObject {
         window_ = std::make_unique<shell::MainWindow>(*platform_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        // The user takes what the table dialog guessed.
+        shell::SetTableHeadingAnswerForTests(
+            [](shell::TableHeadingDialog& dialog) { return dialog.heading(); });
     }
-    void cleanupTestCase() { shell::SetTableFileAnswerForTests({}); }
+    void cleanupTestCase() {
+        shell::SetTableFileAnswerForTests({});
+        shell::SetTableHeadingAnswerForTests({});
+    }
 
     // A swap is a ring, with the old names as generate cleans them up. Generate composes as
     // always and points at the check; Tab leads from the lists to the findings and the repair,
@@ -121,6 +129,7 @@ class CheckPanelTest : public QObject {
         QTest::newRow("paste, one column") << "paste" << "a.prt\nb.prt" << "x.prt | y.prt,a.prt,b.prt" << QString() << "1 Fehler";
         QTest::newRow("table") << "cmd_tabelle" << "Name;Neu\r\na.prt;b.prt\r\n" << "a.prt | b.prt" << heading << "Keine Probleme";
         QTest::newRow("table without heading") << "cmd_tabelle" << "teil1;teil2\r\nteil3;teil4\r\n" << "teil1,teil3 | teil2,teil4" << QString() << "2 Fehler, 2 Warnungen";
+        QTest::newRow("table, the user says no heading") << "cmd_tabelle" << "Alte Namen;Neue Namen\r\na.prt;b.prt\r\n" << "Alte Namen,a.prt | Neue Namen,b.prt" << QString() << "2 Fehler, 1 Warnung";
         QTest::newRow("missing table") << "cmd_tabelle" << QString() << "x.prt | y.prt" << "Fehler : Die Datei" << "Keine Probleme";
         // clang-format on
     }
@@ -133,6 +142,15 @@ class CheckPanelTest : public QObject {
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content.toUtf8()) > 0);
         }
         shell::SetTableFileAnswerForTests([file] { return file; });
+        if (QString(QTest::currentDataTag()).contains("no heading")) {
+            shell::SetTableHeadingAnswerForTests([](shell::TableHeadingDialog& dialog) {
+                const auto box = dialog.findChild<QCheckBox*>("chk_ueberschrift");
+                const auto rows = dialog.findChild<QPlainTextEdit*>("txt_zeilen");
+                return box->isChecked() && rows->toPlainText().startsWith("Alte Namen;")
+                           ? std::optional(Heading::No)
+                           : std::nullopt;
+            });
+        }
         table().setPairs({{u"x.prt"}, {u"y.prt"}});
         Child<QRadioButton>(window_.get(), "Option2")->setChecked(true);
         control("kontextmenue")->show();
