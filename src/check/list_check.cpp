@@ -234,15 +234,15 @@ class Checker {
             pending_.push_back({i, FindingCode::NewTwice, first});
         }
         for (std::uint32_t i = 0; i < pairs_; ++i) {
-            if (order_.heldBy[i] != kNoPair) {
-                pending_.push_back({i, FindingCode::Held, order_.heldBy[i]});
+            if (order_.HeldBy(i) != kNoPair) {
+                pending_.push_back({i, FindingCode::Held, order_.HeldBy(i)});
             }
-            if (order_.ringOf[i] != kNoPair) {
-                pending_.push_back({i, FindingCode::Ring, order_.ringOf[i]});
+            if (order_.RingOf(i) != kNoPair) {
+                pending_.push_back({i, FindingCode::Ring, order_.RingOf(i)});
             } else if (order_.RunsTooEarly(i)) {
-                const bool freed = order_.freedBy[i] != kNoPair && order_.freedBy[i] > i;
+                const bool freed = order_.FreedBy(i) != kNoPair && order_.FreedBy(i) > i;
                 pending_.push_back(
-                    {i, FindingCode::WrongOrder, freed ? order_.freedBy[i] : order_.madeBy[i]});
+                    {i, FindingCode::WrongOrder, freed ? order_.FreedBy(i) : order_.MadeBy(i)});
             }
         }
         CollectDrawings();
@@ -271,7 +271,7 @@ class Checker {
                 break;
             case FindingCode::WrongOrder:
                 Add(i, p.code, [&] {
-                    return (order_.freedBy[i] == p.other
+                    return (order_.FreedBy(i) == p.other
                                 ? u"der neue Name ist noch belegt, Zeile " + RowText(p.other) +
                                       u" benennt ihn erst später um"
                                 : u"der alte Name entsteht erst in Zeile " + RowText(p.other) +
@@ -377,7 +377,7 @@ class Checker {
     const bool withText_;
     const std::function<void(const Finding&)>& take_;
     FindingCounts counts_;
-    RenameOrder order_;
+    RenameOrder order_{0};
     std::vector<Pending> pending_;
     std::vector<Finding> pairFindings_;
     std::u16string pairOld_;  // the names of the pair that CheckPair looks at

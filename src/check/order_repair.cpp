@@ -83,7 +83,7 @@ NamePairs RunnableOrder(NamePairs pairs, const RenameOrder& order) {
     std::vector<std::vector<std::uint32_t>> successors(count);
     std::vector<std::size_t> waitingFor(count, 0);
     for (std::uint32_t i = 0; i < count; ++i) {
-        for (const std::uint32_t before : {order.freedBy[i], order.madeBy[i]}) {
+        for (const std::uint32_t before : {order.FreedBy(i), order.MadeBy(i)}) {
             if (before != kNoPair) {
                 successors[before].push_back(i);
                 ++waitingFor[i];

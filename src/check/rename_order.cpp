@@ -20,7 +20,10 @@ std::u16string Folded(std::u16string_view name) {
 // Tarjan's strongly connected components over the edges pair → freedBy and pair → madeBy,
 // without recursion: a list of a million pairs must not run out of stack.
 void FindRings(RenameOrder& order) {
-    const auto count = static_cast<std::uint32_t>(order.moves.size());
+    if (!order.AnyEdge()) {
+        return;
+    }
+    const std::uint32_t count = order.pairs();
     std::vector<std::uint32_t> index(count, kNoPair);
     std::vector<std::uint32_t> low(count, 0);
     std::vector<bool> onStack(count, false);
@@ -32,11 +35,11 @@ void FindRings(RenameOrder& order) {
     std::vector<Frame> calls;
     std::uint32_t next = 0;
     const auto edge = [&order](std::uint32_t pair, int k) {
-        return k == 0 ? order.freedBy[pair] : order.madeBy[pair];
+        return k == 0 ? order.FreedBy(pair) : order.MadeBy(pair);
     };
     for (std::uint32_t start = 0; start < count; ++start) {
         if (index[start] != kNoPair ||
-            (order.freedBy[start] == kNoPair && order.madeBy[start] == kNoPair)) {
+            (order.FreedBy(start) == kNoPair && order.MadeBy(start) == kNoPair)) {
             continue;
         }
         calls.push_back({start, 0});
@@ -79,7 +82,7 @@ void FindRings(RenameOrder& order) {
             if (component.size() > 1) {
                 std::sort(component.begin(), component.end());
                 for (const std::uint32_t p : component) {
-                    order.ringOf[p] = static_cast<std::uint32_t>(order.rings.size());
+                    order.SetRingOf(p, static_cast<std::uint32_t>(order.rings.size()));
                 }
                 order.rings.push_back(std::move(component));
             }
@@ -92,12 +95,7 @@ void FindRings(RenameOrder& order) {
 RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNames,
                             const NameList& intermediates) {
     const auto count = static_cast<std::uint32_t>(std::min(oldNames.size(), newNames.size()));
-    RenameOrder order;
-    order.moves.resize(count);
-    order.freedBy.assign(count, kNoPair);
-    order.heldBy.assign(count, kNoPair);
-    order.madeBy.assign(count, kNoPair);
-    order.ringOf.assign(count, kNoPair);
+    RenameOrder order(count);
     std::unordered_set<std::u16string> made;
     for (const auto& name : intermediates) {
         made.insert(Folded(name));
@@ -108,36 +106,42 @@ RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNam
 
     std::u16string oldScratch;
     std::u16string newScratch;
-    NameTable newTable(
-        count, [&newNames](std::uint32_t j, std::u16string& s) { return newNames.at(j, s); });
-    NameTable oldTable(
-        count, [&oldNames](std::uint32_t j, std::u16string& s) { return oldNames.at(j, s); });
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::u16string_view oldName = oldNames.at(i, oldScratch);
-        const std::u16string_view newName = newNames.at(i, newScratch);
-        order.moves[i] = !newName.empty() && !EqualFolded(oldName, newName);
-        if (order.moves[i]) {
-            if (const auto first = newTable.Insert(newName, i)) {
-                order.newAgain.emplace_back(i, *first);
-            }
-        }
-        if (!oldName.empty()) {
-            if (const auto first = oldTable.Insert(oldName, i)) {
-                order.oldAgain.emplace_back(i, *first);
-            }
-        }
-    }
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (order.moves[i]) {
+    {  // the tables go before the rings are searched: a long list needs no both at once
+        NameTable newTable(
+            count, [&newNames](std::uint32_t j, std::u16string& s) { return newNames.at(j, s); });
+        NameTable oldTable(
+            count, [&oldNames](std::uint32_t j, std::u16string& s) { return oldNames.at(j, s); });
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::u16string_view oldName = oldNames.at(i, oldScratch);
             const std::u16string_view newName = newNames.at(i, newScratch);
-            const std::uint32_t holder = isMade(newName) ? kNoPair : oldTable.Find(newName);
-            if (holder != kNoPair) {
-                (order.moves[holder] ? order.freedBy : order.heldBy)[i] = holder;
+            order.moves[i] = !newName.empty() && !EqualFolded(oldName, newName);
+            if (order.moves[i]) {
+                if (const auto first = newTable.Insert(newName, i)) {
+                    order.newAgain.emplace_back(i, *first);
+                }
+            }
+            if (!oldName.empty()) {
+                if (const auto first = oldTable.Insert(oldName, i)) {
+                    order.oldAgain.emplace_back(i, *first);
+                }
             }
         }
-        const std::u16string_view oldName = oldNames.at(i, oldScratch);
-        if (isMade(oldName)) {
-            order.madeBy[i] = newTable.Find(oldName);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            if (order.moves[i]) {
+                const std::u16string_view newName = newNames.at(i, newScratch);
+                const std::uint32_t holder = isMade(newName) ? kNoPair : oldTable.Find(newName);
+                if (holder != kNoPair) {
+                    if (order.moves[holder]) {
+                        order.SetFreedBy(i, holder);
+                    } else {
+                        order.SetHeldBy(i, holder);
+                    }
+                }
+            }
+            const std::u16string_view oldName = oldNames.at(i, oldScratch);
+            if (isMade(oldName)) {
+                order.SetMadeBy(i, newTable.Find(oldName));
+            }
         }
     }
     FindRings(order);
@@ -146,12 +150,17 @@ RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNam
 
 MadeAndRemoved NamesMadeAndRemoved(const NameSource& oldNames, const NameSource& newNames) {
     const RenameOrder order = ReadRenameOrder(oldNames, newNames, {});
-    const auto count = static_cast<std::uint32_t>(order.moves.size());
-    MadeAndRemoved run{std::vector<bool>(count), std::vector<bool>(count)};
+    const std::uint32_t count = order.pairs();
+    MadeAndRemoved run;
+    if (!order.AnyEdge()) {
+        return run;  // nothing made or removed: no marks at all
+    }
+    run.oldMadeEarlier.resize(count);
+    run.newRemovedLater.resize(count);
     // A name that an earlier pair takes is what freedBy points at from there: the pair whose old
     // name it is runs later than the one that makes it.
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t later = order.freedBy[i];
+        const std::uint32_t later = order.FreedBy(i);
         if (later != kNoPair && later > i) {
             run.oldMadeEarlier[later] = true;
             run.newRemovedLater[i] = true;
