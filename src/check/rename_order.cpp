@@ -106,11 +106,10 @@ RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNam
 
     std::u16string oldScratch;
     std::u16string newScratch;
-    {  // the tables go before the rings are searched: a long list needs no both at once
+    // One table at a time, each gone before the rings are searched: a long list costs little.
+    {
         NameTable newTable(
             count, [&newNames](std::uint32_t j, std::u16string& s) { return newNames.at(j, s); });
-        NameTable oldTable(
-            count, [&oldNames](std::uint32_t j, std::u16string& s) { return oldNames.at(j, s); });
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::u16string_view oldName = oldNames.at(i, oldScratch);
             const std::u16string_view newName = newNames.at(i, newScratch);
@@ -120,6 +119,19 @@ RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNam
                     order.newAgain.emplace_back(i, *first);
                 }
             }
+        }
+        for (std::uint32_t i = 0; i < count && !made.empty(); ++i) {
+            const std::u16string_view oldName = oldNames.at(i, oldScratch);
+            if (isMade(oldName)) {
+                order.SetMadeBy(i, newTable.Find(oldName));
+            }
+        }
+    }
+    {
+        NameTable oldTable(
+            count, [&oldNames](std::uint32_t j, std::u16string& s) { return oldNames.at(j, s); });
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::u16string_view oldName = oldNames.at(i, oldScratch);
             if (!oldName.empty()) {
                 if (const auto first = oldTable.Insert(oldName, i)) {
                     order.oldAgain.emplace_back(i, *first);
@@ -130,17 +142,11 @@ RenameOrder ReadRenameOrder(const NameSource& oldNames, const NameSource& newNam
             if (order.moves[i]) {
                 const std::u16string_view newName = newNames.at(i, newScratch);
                 const std::uint32_t holder = isMade(newName) ? kNoPair : oldTable.Find(newName);
-                if (holder != kNoPair) {
-                    if (order.moves[holder]) {
-                        order.SetFreedBy(i, holder);
-                    } else {
-                        order.SetHeldBy(i, holder);
-                    }
+                if (holder != kNoPair && order.moves[holder]) {
+                    order.SetFreedBy(i, holder);
+                } else if (holder != kNoPair) {
+                    order.SetHeldBy(i, holder);
                 }
-            }
-            const std::u16string_view oldName = oldNames.at(i, oldScratch);
-            if (isMade(oldName)) {
-                order.SetMadeBy(i, newTable.Find(oldName));
             }
         }
     }

@@ -109,7 +109,7 @@ int Check(const PairSources& sources, FindingFormat format) {
         return kCannotCompose;
     }
     FindingWriter writer(format);
-    if (const auto note = HeadingNote(*lists.value)) {
+    if (const auto note = HeadingNote(lists.value->headingLine)) {
         writer.Note(lists.value->headingLine, *note);
     }
     CheckLists(NameListSource(lists.value->pairs.oldNames),

@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
     // The check's thread would get a malloc arena of its own, which reserves 64 MB of address
     // space: under a memory limit every allocation there first fails, at great cost.
     mallopt(M_ARENA_MAX, 1);
+    // Tables of a megabyte and more go back to the system when freed, instead of staying in
+    // the heap, which glibc's moving threshold would otherwise let them do.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
     RemoveTemporaryOnInterrupt();
     try {

@@ -44,12 +44,13 @@ struct Refusal {
 
 // The pairs to write; with repairOrder in the mended order, or the repair's refusal.
 std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& options) {
-    if (!options.repairOrder && options.sources.pairsFile.empty()) {
-        Result<MapkeyPairs> pairs = ReadPairs(options.sources);
-        if (!pairs.ok()) {
-            return Refusal{kCannotCompose, pairs.error};
+    if (!options.repairOrder) {
+        Result<PairsRead> read = ReadPairs(options.sources);
+        if (!read.ok()) {
+            return Refusal{kCannotCompose, read.error};
         }
-        return PairsToWrite{std::move(*pairs.value), {}, std::nullopt};
+        return PairsToWrite{std::move(read.value->pairs), std::move(read.value->check),
+                            HeadingNote(read.value->headingLine)};
     }
     Result<ListsRead> lists = ReadNameLists(options.sources);
     if (!lists.ok()) {
@@ -73,7 +74,7 @@ std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& opti
         return Refusal{kCannotCompose, pairs.error};
     }
     return PairsToWrite{std::move(*pairs.value), std::move(lists.value->check),
-                        HeadingNote(*lists.value)};
+                        HeadingNote(lists.value->headingLine)};
 }
 
 // Nothing when there was not memory enough to check: the check must never cost the file.

@@ -26,13 +26,18 @@ Result<NameList> ReadList(const std::filesystem::path& file) {
 }
 
 // Both lists whole, with the message of EncodePairs for the lists together.
-Result<MapkeyPairs> ReadWholeLists(const PairSources& sources) {
-    const Result<ListsRead> lists = ReadNameLists(sources);
+Result<PairsRead> ReadWholeLists(const PairSources& sources) {
+    Result<ListsRead> lists = ReadNameLists(sources);
     if (!lists.ok()) {
-        return Result<MapkeyPairs>::Failure(lists.error);
+        return Result<PairsRead>::Failure(lists.error);
     }
-    return EncodePairs(lists.value->pairs.oldNames, lists.value->pairs.newNames,
-                       lists.value->check.tableLines);
+    Result<MapkeyPairs> pairs = EncodePairs(
+        lists.value->pairs.oldNames, lists.value->pairs.newNames, lists.value->check.tableLines);
+    if (!pairs.ok()) {
+        return Result<PairsRead>::Failure(pairs.error);
+    }
+    return Result<PairsRead>::Success(
+        {std::move(*pairs.value), std::move(lists.value->check), lists.value->headingLine});
 }
 
 bool IsPlainAscii(std::string_view bytes) {
@@ -42,22 +47,23 @@ bool IsPlainAscii(std::string_view bytes) {
     });
 }
 
-// Hands the file's names to `take` in slices of whole lines of about a megabyte, while every
-// byte is plain ASCII (1 to 127): every encoding of the list files reads such bytes alike, so
-// a slice reads as it would in the whole file. False at the first other byte, when the file
-// cannot be read, or when `take` refuses a slice.
+// Hands the file's text to `take` in slices of whole lines of about a megabyte, while every
+// byte is plain ASCII (1 to 127) and `accepts` it: every encoding of the list files reads such
+// bytes alike, so a slice reads as it would in the whole file. False at the first other byte,
+// when the file cannot be read, or when `take` refuses a slice.
 bool ReadPlainSlices(const std::filesystem::path& file,
-                     const std::function<bool(const NameList& names)>& take) {
+                     const std::function<bool(std::string_view slice)>& take,
+                     bool (*accepts)(char) = nullptr) {
     constexpr std::size_t kSliceBytes = 1 << 20;
     std::string pending;  // bytes read and not yet taken
     const auto takeLines = [&](std::size_t end) {
-        const Result<NameList> names = DecodeListFile(std::string_view(pending).substr(0, end),
-                                                      FromFsPath(file), LineRule::AnyLineEnd);
+        const bool taken = take(std::string_view(pending).substr(0, end));
         pending.erase(0, end);
-        return names.ok() && take(*names.value);
+        return taken;
     };
     const FileRead read = ReadFileInBlocks(file, [&](std::string_view block) {
-        if (!IsPlainAscii(block)) {
+        if (!IsPlainAscii(block) ||
+            (accepts != nullptr && !std::all_of(block.begin(), block.end(), accepts))) {
             return false;
         }
         pending.append(block);
@@ -66,6 +72,16 @@ bool ReadPlainSlices(const std::filesystem::path& file,
                takeLines(lineEnd + 1);
     });
     return read.ok && takeLines(pending.size());
+}
+
+// The names of a list file's slice.
+std::function<bool(std::string_view)> NamesOfSlices(
+    const std::filesystem::path& file, const std::function<bool(const NameList& names)>& take) {
+    return [&file, take](std::string_view slice) {
+        const Result<NameList> names =
+            DecodeListFile(slice, FromFsPath(file), LineRule::AnyLineEnd);
+        return names.ok() && take(*names.value);
+    };
 }
 
 // Appends the names in the code page; false when one of them cannot be written.
@@ -96,25 +112,94 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
     MapkeyPairs pairs;
     ReserveFileSize(sources.oldFile, pairs.oldNames);
     ReserveFileSize(sources.rule ? sources.oldFile : sources.newFile, pairs.newNames);
-    const bool oldRead = ReadPlainSlices(sources.oldFile, [&](const NameList& names) {
-        if (sources.rule &&
-            !AppendWritable(ApplyRule(names, sources.rule->first, sources.rule->second),
-                            pairs.newNames)) {
-            return false;
-        }
-        const NameList cleaned = clean(names);
-        const std::vector<bool> assemblies = AssemblyPairs(cleaned);
-        pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(), assemblies.end());
-        return AppendWritable(cleaned, pairs.oldNames);
-    });
+    const bool oldRead = ReadPlainSlices(
+        sources.oldFile, NamesOfSlices(sources.oldFile, [&](const NameList& names) {
+            if (sources.rule &&
+                !AppendWritable(ApplyRule(names, sources.rule->first, sources.rule->second),
+                                pairs.newNames)) {
+                return false;
+            }
+            const NameList cleaned = clean(names);
+            const std::vector<bool> assemblies = AssemblyPairs(cleaned);
+            pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(),
+                                       assemblies.end());
+            return AppendWritable(cleaned, pairs.oldNames);
+        }));
     const bool newRead =
-        oldRead && (sources.rule || ReadPlainSlices(sources.newFile, [&](const NameList& names) {
-                        return AppendWritable(names, pairs.newNames);
-                    }));
+        oldRead &&
+        (sources.rule || ReadPlainSlices(sources.newFile,
+                                         NamesOfSlices(sources.newFile, [&](const NameList& names) {
+                                             return AppendWritable(names, pairs.newNames);
+                                         })));
     if (!newRead) {
         return std::nullopt;
     }
     return pairs;
+}
+
+// Line ends as the table reader counts them: CR LF, CR and LF.
+std::size_t LineEnds(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        count +=
+            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    }
+    return count;
+}
+
+// The pairs of a table in plain ASCII without quotes, read a slice of rows at a time; nothing
+// for any other table, which ReadWholeLists reads then for the encoding and the exact message.
+std::optional<PairsRead> ReadPlainTable(const PairSources& sources) {
+    PairsRead read;
+    read.check.tableName = FromFsPath(sources.pairsFile);
+    // Room enough for any table of the file's size; pages that stay unused cost no memory.
+    ReserveFileSize(sources.pairsFile, read.pairs.oldNames);
+    ReserveFileSize(sources.pairsFile, read.pairs.newNames);
+    std::error_code sizeError;
+    const auto fileSize = std::filesystem::file_size(sources.pairsFile, sizeError);
+    if (!sizeError) {
+        read.check.tableLines.reserve(static_cast<std::size_t>(fileSize / 4));
+    }
+    char16_t separator = 0;
+    Heading heading = sources.heading;
+    std::size_t line = 1;
+    const bool tableRead = ReadPlainSlices(
+        sources.pairsFile,
+        [&](std::string_view slice) {
+            const std::u16string text(slice.begin(), slice.end());
+            if (line == 1) {
+                separator = DetectSeparator(text);
+                // A first slice without a file name, or without a separator, might be read
+                // otherwise than the whole file: that rare table is read whole.
+                if (text.find_first_of(u"\t;,") == std::u16string::npos ||
+                    (heading == Heading::Auto && text.find(u'.') == std::u16string::npos)) {
+                    return false;
+                }
+                if (heading == Heading::Auto) {
+                    heading = LooksLikeHeading(text, separator) ? Heading::Yes : Heading::No;
+                }
+            }
+            Result<Table> table = ParseTable(text, separator, read.check.tableName,
+                                             line == 1 ? heading : Heading::No, line);
+            line += LineEnds(slice);
+            if (!table.ok()) {
+                return false;
+            }
+            read.headingLine = std::max(read.headingLine, table.value->headingLine);
+            const NameList cleaned = clean(table.value->pairs.oldNames);
+            const std::vector<bool> assemblies = AssemblyPairs(cleaned);
+            read.pairs.assemblyPairs.insert(read.pairs.assemblyPairs.end(), assemblies.begin(),
+                                            assemblies.end());
+            read.check.tableLines.insert(read.check.tableLines.end(), table.value->lines.begin(),
+                                         table.value->lines.end());
+            return AppendWritable(cleaned, read.pairs.oldNames) &&
+                   AppendWritable(table.value->pairs.newNames, read.pairs.newNames);
+        },
+        [](char c) { return c != '"'; });
+    if (!tableRead) {
+        return std::nullopt;
+    }
+    return read;
 }
 
 }  // namespace
@@ -147,26 +232,28 @@ Result<ListsRead> ReadNameLists(const PairSources& sources) {
     return Result<ListsRead>::Success(std::move(lists));
 }
 
-std::optional<std::u16string> HeadingNote(const ListsRead& lists) {
-    if (lists.headingLine == 0) {
+std::optional<std::u16string> HeadingNote(std::size_t headingLine) {
+    if (headingLine == 0) {
         return std::nullopt;
     }
-    return u"Zeile " + DecimalText(lists.headingLine) + u" als Überschrift gelesen.";
+    return u"Zeile " + DecimalText(headingLine) + u" als Überschrift gelesen.";
 }
 
-Result<MapkeyPairs> ReadPairs(const PairSources& sources) {
+Result<PairsRead> ReadPairs(const PairSources& sources) {
+    std::optional<PairsRead> read;
     if (!sources.pairsFile.empty()) {
+        read = ReadPlainTable(sources);
+    } else if (std::optional<MapkeyPairs> pairs = ReadPlainLists(sources)) {
+        read = PairsRead{std::move(*pairs), {}, 0};
+    }
+    if (!read) {
         return ReadWholeLists(sources);
     }
-    std::optional<MapkeyPairs> pairs = ReadPlainLists(sources);
-    if (!pairs) {
-        return ReadWholeLists(sources);
+    if (read->pairs.oldNames.size() != read->pairs.newNames.size()) {
+        return Result<PairsRead>::Failure(kCountsDifferMessage);
     }
-    if (pairs->oldNames.size() != pairs->newNames.size()) {
-        return Result<MapkeyPairs>::Failure(kCountsDifferMessage);
-    }
-    MarkMadeAndRemoved(*pairs);
-    return Result<MapkeyPairs>::Success(std::move(*pairs));
+    MarkMadeAndRemoved(read->pairs);
+    return Result<PairsRead>::Success(std::move(*read));
 }
 
 }  // namespace velnix::cli

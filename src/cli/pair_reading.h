@@ -31,12 +31,19 @@ struct ListsRead {
 // Both lists whole, the old names cleaned up as generate does; they may differ in length.
 Result<ListsRead> ReadNameLists(const PairSources& sources);
 
-// "Zeile 1 als Überschrift gelesen.", or nothing when no row was.
-std::optional<std::u16string> HeadingNote(const ListsRead& lists);
+// "Zeile 1 als Überschrift gelesen.", or nothing when no row (line 0) was.
+std::optional<std::u16string> HeadingNote(std::size_t headingLine);
 
-// The pairs, or the message that names the file, list and entry that keep them from being
-// written. Lists in plain ASCII, as Pro/ENGINEER names are, are read a slice of lines at a
-// time, so that a million pairs cost little more than their names.
-Result<MapkeyPairs> ReadPairs(const PairSources& sources);
+// The pairs in the code page, and how the check names them.
+struct PairsRead {
+    MapkeyPairs pairs;
+    CheckOptions check;
+    std::size_t headingLine = 0;
+};
+
+// The pairs, or the message that names the file, list and entry (or table line) that keep
+// them from being written. Lists and tables in plain ASCII, as Pro/ENGINEER names are, are
+// read a slice of lines at a time, so that a million pairs cost little more than their names.
+Result<PairsRead> ReadPairs(const PairSources& sources);
 
 }  // namespace velnix::cli

@@ -147,12 +147,12 @@ bool LooksLikeHeading(std::u16string_view text, char16_t separator) {
 }
 
 Result<Table> ParseTable(std::u16string_view text, char16_t separator, std::u16string_view source,
-                         Heading heading) {
+                         Heading heading, std::size_t firstLine) {
     const bool skipHeading =
         heading == Heading::Yes || (heading == Heading::Auto && LooksLikeHeading(text, separator));
     Table table;
-    std::size_t line = 1;
-    std::size_t pos = SkipSeparatorHint(text, line);
+    std::size_t line = firstLine;
+    std::size_t pos = firstLine == 1 ? SkipSeparatorHint(text, line) : 0;
     bool firstRow = true;
     while (pos < text.size()) {
         TableRow row = ReadRow(text, pos, line, std::u16string_view(&separator, 1));

@@ -34,9 +34,11 @@ bool LooksLikeHeading(std::u16string_view text, char16_t separator);
 // LF end a row. Rows without content are passed over, and so is the heading. Column 1 gives
 // the old names, column 2 the new ones; later columns may only be empty. A row with one
 // column, with a filled third column, or with a quote that is never closed refuses the whole
-// table with a message naming `source` and the line where the row starts.
+// table with a message naming `source` and the line where the row starts. A text that is a
+// later piece of a file, starting at a row, gives the line it starts at as `firstLine`: only the
+// file's first line may hold Excel's "sep=" hint.
 Result<Table> ParseTable(std::u16string_view text, char16_t separator, std::u16string_view source,
-                         Heading heading = Heading::Auto);
+                         Heading heading = Heading::Auto, std::size_t firstLine = 1);
 
 // The separator of a table text, as found outside quotes in its first row that holds a tab,
 // ';' or ',' (a heading "Name" holds none): a tab if it holds one, else ';' (Excel with German

@@ -6,21 +6,12 @@
 namespace velnix::test {
 namespace {
 
+// A step: "%name" calls a mapkey; else a command and its back-quoted words.
 struct Step {
-    std::string call;               // the mapkey a "%name" step runs
-    std::string command;            // "Activate", "Update", …
-    std::vector<std::string> args;  // the back-quoted words
+    std::string call;
+    std::string command;
+    std::vector<std::string> args;
 };
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '~')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 Step ParseStep(std::string_view text) {
     Step step;
@@ -37,60 +28,57 @@ Step ParseStep(std::string_view text) {
     return step;
 }
 
-// Each definition's steps: its lines after "~ " joined, cut at the semicolons between steps.
+// Each definition's steps: the text after " ~" of its lines joined, cut at the semicolons
+// outside back-quotes, each step without its leading "~ ".
 std::map<std::string, std::vector<Step>> ParseMapkeys(std::string_view file) {
     std::map<std::string, std::vector<Step>> mapkeys;
-    std::vector<Step>* current = nullptr;
+    std::string name;
     std::string body;
-    std::size_t at = 0;
-    while (at < file.size()) {
-        std::size_t end = file.find("\r\n", at);
-        end = end == std::string_view::npos ? file.size() : end;
+    for (std::size_t at = 0, end = 0; at < file.size(); at = end + 2) {
+        end = std::min(file.find("\r\n", at), file.size());
         const std::string_view line = file.substr(at, end - at);
-        at = end + 2;
         const std::size_t tilde = line.find(" ~");
         if (line.rfind("mapkey", 0) != 0 || tilde == std::string_view::npos) {
             continue;
         }
         if (line.rfind("mapkey(continued)", 0) != 0) {
-            current = &mapkeys[Lowered(line.substr(7, tilde - 7))];
+            name = Lowered(line.substr(7, tilde - 7));
+            mapkeys[name].clear();  // a mapkey without steps is one too
             body.clear();
         }
-        std::string_view steps = line.substr(tilde + 2);
+        const std::string_view steps = line.substr(tilde + 2);
         const bool continues = !steps.empty() && steps.back() == '\\';
         body.append(steps.substr(0, steps.size() - (continues ? 1 : 0)));
-        if (continues || current == nullptr) {
+        if (continues) {
             continue;
         }
         bool quoted = false;
-        std::size_t stepStart = 0;
-        for (std::size_t k = 0; k <= body.size(); ++k) {
+        for (std::size_t k = 0, start = 0; k <= body.size(); ++k) {
             if (k < body.size() && body[k] == '`') {
                 quoted = !quoted;
             } else if (k == body.size() || (body[k] == ';' && !quoted)) {
-                const std::string_view text =
-                    Trimmed(std::string_view(body).substr(stepStart, k - stepStart));
+                std::string_view text = std::string_view(body).substr(start, k - start);
+                text.remove_prefix(std::min(text.find_first_not_of(" ~"), text.size()));
                 if (!text.empty()) {
-                    current->push_back(ParseStep(text));
+                    mapkeys[name].push_back(ParseStep(text));
                 }
-                stepStart = k + 1;
+                start = k + 1;
             }
         }
-        current = nullptr;
     }
     return mapkeys;
 }
 
 class Session {
   public:
-    Session(std::map<std::string, std::vector<Step>> mapkeys, const std::set<std::string>& folder)
-        : mapkeys_(std::move(mapkeys)) {
+    Session(std::string_view file, const std::set<std::string>& folder)
+        : mapkeys_(ParseMapkeys(file)) {
         for (const auto& name : folder) {
             end_.folder[name] = {name, 0};
         }
     }
 
-    SessionEnd Run(const std::string& start) {
+    SessionEnd Run(std::string_view start) {
         Call(Lowered(start), 0);
         return std::move(end_);
     }
@@ -114,70 +102,62 @@ class Session {
         }
     }
 
-    bool Is(const Step& step, std::string_view command, std::string_view dialog,
-            std::string_view part) const {
-        return step.command == command && step.args.size() >= 2 && step.args[0] == dialog &&
-               step.args[1] == part;
-    }
-
     void Do(const Step& step) {
-        if (Is(step, "Activate", "main_dlg_cur", "File.psh_open")) {
+        const auto is = [&step](std::string_view command, std::string_view dialog,
+                                std::string_view part) {
+            return step.command == command && step.args.size() >= 2 && step.args[0] == dialog &&
+                   step.args[1] == part;
+        };
+        const std::string value = step.args.size() == 3 ? Lowered(step.args[2]) : std::string();
+        if (is("Activate", "main_dlg_cur", "File.psh_open")) {
             openDialog_ = true;
-            openInput_.clear();
-        } else if (Is(step, "Update", "file_open", "Inputname") && step.args.size() == 3) {
-            openInput_ = Lowered(step.args[2]);
-        } else if (Is(step, "Activate", "file_open", "Inputname") ||
-                   Is(step, "Activate", "file_open", "Open")) {
+        } else if (is("Update", "file_open", "Inputname")) {
+            openInput_ = value;
+        } else if (is("Activate", "file_open", "Inputname") ||
+                   is("Activate", "file_open", "Open")) {
             // The dialog closes with the first of them; the recorded second one finds none.
             if (std::exchange(openDialog_, false)) {
                 Open(openInput_);
             }
-        } else if (Is(step, "Activate", "main_dlg_cur", "File.psh_rename")) {
+        } else if (is("Activate", "main_dlg_cur", "File.psh_rename")) {
             renameDialog_ = !windows_.empty();
             if (!renameDialog_) {
                 Fail("Umbenennen ohne aktives Fenster");
             }
-        } else if (Is(step, "Update", "rename", "InputPanel2") && step.args.size() == 3) {
-            renameInput_ = Lowered(step.args[2]);
-        } else if (Is(step, "Activate", "rename", "InputPanel2")) {
-            if (std::exchange(renameDialog_, false)) {
-                Rename(renameInput_);
-            }
-        } else if (Is(step, "Activate", "file_saveas", "OK")) {
+        } else if (is("Update", "rename", "InputPanel2")) {
+            renameInput_ = value;
+        } else if (is("Activate", "rename", "InputPanel2") && std::exchange(renameDialog_, false)) {
+            Rename(renameInput_);
+        } else if (is("Activate", "file_saveas", "OK")) {
             if (windows_.empty()) {
                 Fail("Speichern ohne aktives Fenster");
             } else {
                 ++end_.folder[windows_.back()].saves;
             }
-        } else if (Is(step, "Activate", "main_dlg_cur", "Windows.psh_win_close")) {
-            if (!windows_.empty()) {
-                windows_.pop_back();
-            }
+        } else if (is("Activate", "main_dlg_cur", "Windows.psh_win_close") && !windows_.empty()) {
+            windows_.pop_back();
         }
     }
 
     void Open(const std::string& name) {
         if (end_.folder.count(name) == 0) {
             Fail("Öffnen von " + name + ": nicht vorhanden");
-            return;
+        } else {
+            windows_.push_back(name);
         }
-        windows_.push_back(name);
     }
 
     // In session and on disk, with all versions.
     void Rename(const std::string& to) {
         const std::string from = windows_.back();
-        if (to == from) {
-            return;
-        }
-        if (end_.folder.count(to) > 0) {
+        if (to != from && end_.folder.count(to) > 0) {
             Fail("Umbenennen von " + from + " in " + to + ": Name belegt");
-            return;
+        } else if (to != from) {
+            auto file = end_.folder.extract(from);
+            file.key() = to;
+            end_.folder.insert(std::move(file));
+            std::replace(windows_.begin(), windows_.end(), from, to);
         }
-        auto file = end_.folder.extract(from);
-        file.key() = to;
-        end_.folder.insert(std::move(file));
-        std::replace(windows_.begin(), windows_.end(), from, to);
     }
 
     std::map<std::string, std::vector<Step>> mapkeys_;
@@ -205,7 +185,7 @@ std::string Lowered(std::string_view name) {
 
 SessionEnd RunMapkeys(std::string_view file, const std::set<std::string>& folder,
                       std::string_view start) {
-    return Session(ParseMapkeys(file), folder).Run(std::string(start));
+    return Session(file, folder).Run(start);
 }
 
 }  // namespace velnix::test
