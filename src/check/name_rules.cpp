@@ -46,6 +46,14 @@ std::size_t HashFolded(std::u16string_view name) {
     return static_cast<std::size_t>(hash ^ (hash >> 33));
 }
 
+std::u16string Folded(std::u16string_view name) {
+    std::u16string folded(name);
+    for (auto& c : folded) {
+        c = FoldCase(c);
+    }
+    return folded;
+}
+
 bool IsNameCharacter(char16_t c) {
     const bool ascii = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
                        (c >= u'0' && c <= u'9') || c == u'-' || c == u'_';

@@ -14,6 +14,8 @@ inline constexpr std::size_t kMaxBaseLength = 31;
 char16_t FoldCase(char16_t c);
 bool EqualFolded(std::u16string_view a, std::u16string_view b);
 std::size_t HashFolded(std::u16string_view name);
+// The name in lower case, for keys of ordinary hash sets.
+std::u16string Folded(std::u16string_view name);
 
 // Letters (ASCII and the accented Latin letters), digits, '-' and '_'.
 bool IsNameCharacter(char16_t c);

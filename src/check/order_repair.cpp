@@ -12,14 +12,6 @@
 namespace velnix {
 namespace {
 
-std::u16string Folded(std::u16string_view name) {
-    std::u16string folded(name);
-    for (auto& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
 // "<base>_velnix<n><extension>": the base cut and cleared of characters that the name rules
 // forbid, n counting up until the name is new.
 std::u16string IntermediateName(std::u16string_view oldName,

@@ -9,14 +9,6 @@
 namespace velnix {
 namespace {
 
-std::u16string Folded(std::u16string_view name) {
-    std::u16string folded(name);
-    for (auto& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
 // Tarjan's strongly connected components over the edges pair → freedBy and pair → madeBy,
 // without recursion: a list of a million pairs must not run out of stack.
 void FindRings(RenameOrder& order) {
