@@ -80,7 +80,7 @@ void AddSourceOptions(CLI::App* command, SourceArguments& source) {
         ->add_option("--heading", source.heading,
                      "Erste Zeile der Tabelle ist Überschrift: ja, nein oder auto (Vorgabe)")
         ->check(CLI::IsMember({"ja", "nein", "auto"}))
-        ->type_name("JA|NEIN|AUTO");
+        ->type_name("WERT");
     source.newOption->excludes(source.ruleOption);
     source.pairs->excludes(source.oldOption)
         ->excludes(source.newOption)
