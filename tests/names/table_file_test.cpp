@@ -46,27 +46,22 @@ TEST_P(TableTest, ReadsTwoColumnsOrRefusesTheWholeTable) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, TableTest,
     testing::Values(
         // Excel's "Text (Tabstopp-getrennt)" with its heading
-        TableCase{
-            "alter Name\tneuer Name\r\na;1.prt\tb.prt\r\n", {u"a;1.prt"}, {u"b.prt"}, 0, u"", 1},
+        TableCase{"alter Name\tneuer Name\r\na;1.prt\tb.prt\r\n", {u"a;1.prt"}, {u"b.prt"}, 0, u"",
+                  1},
         // Excel with German settings: empty cells at the end, rows without content
-        TableCase{"Alt;Neu;;\n\n;;\na.prt;b.prt;;\nc.prt;;\n",
-                  {u"a.prt", u"c.prt"},
-                  {u"b.prt", u""},
-                  0,
-                  u"",
-                  1,
-                  {4, 5}},
+        TableCase{"Alt;Neu;;\n\n;;\na.prt;b.prt;;\nc.prt;;\n", {u"a.prt", u"c.prt"},
+                  {u"b.prt", u""}, 0, u"", 1, {4, 5}},
         // Excel's separator hint; names without extension are names, a lone heading is one
         TableCase{"sep=,\r\na;b.prt,c.prt\r\n", {u"a;b.prt"}, {u"c.prt"}, 0, u"", 0, {2}},
         TableCase{"teil1;teil2\nteil3;teil4\n", {u"teil1", u"teil3"}, {u"teil2", u"teil4"}},
         TableCase{"Alt;Neu\r\n\r\n", {}, {}, 0, u"", 1},
         // a first row of files is kept; quoted separators, quotes and line ends are content
-        TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt",
-                  {u"x;1", u"m\r\nn.prt"},
+        TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt", {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
         TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}, 0, u"", 1},
         // refused at the line where the row starts, counting line ends inside quotes
@@ -77,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"\xEF\xBB\xBFK\xC3\xBChler.prt;k.prt", {u"K\u00fchler.prt"}, {u"k.prt"}},
         TableCase{"\xFF\xFE;\0.\0p\0\t\0\xE4\0.\0"s, {u";.p"}, {u"\u00e4."}},
         TableCase{"\xE4.prt;\x80.prt\r\n", {u"\u00e4.prt"}, {u"\u20ac.prt"}}));
+// clang-format on
 
 TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
     TempDir dir;
@@ -88,15 +84,6 @@ TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
                           u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
                   0u);
     }
-}
-
-TEST(TablePasteTest, TakesCellsCopiedFromTwoColumns) {
-    EXPECT_TRUE(IsTwoColumnPaste(u"a.prt\tb.prt\r\n\nc.prt\t\n"));
-    EXPECT_FALSE(IsTwoColumnPaste(u"a.prt\tb.prt\nc.prt\n"));
-    EXPECT_FALSE(IsTwoColumnPaste(u"\n\r\n"));
-    EXPECT_EQ(ParseTable(u"a.prt\tb.prt\nc.prt\n", u'\t', u"Zwischenablage").error,
-              u"Fehler : Zeile 2 der Tabelle \"Zwischenablage\" hat nur eine Spalte. Es wurde "
-              u"nichts übernommen.");
 }
 
 }  // namespace

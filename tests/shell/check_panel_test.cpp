@@ -124,7 +124,7 @@ class CheckPanelTest : public QObject {
         const QString heading = "Zeile 1 als Überschrift gelesen.";
         const QString refused = "Fehler : Zeile 1 der Tabelle ";
         // clang-format off
-        QTest::newRow("paste") << "paste" << "Alt\tNeu\na.prt\tb.asm\n" << "x.prt,a.prt | y.prt,b.asm" << heading << "1 Fehler";
+        QTest::newRow("paste") << "paste" << "Alt\tNeu\n\na.prt\tb.asm\n" << "x.prt,a.prt | y.prt,b.asm" << heading << "1 Fehler";
         QTest::newRow("paste, third column") << "paste" << "a.prt\tb.prt\tc" << "x.prt | y.prt" << refused << "Keine Probleme";
         QTest::newRow("paste, one column") << "paste" << "a.prt\nb.prt" << "x.prt | y.prt,a.prt,b.prt" << QString() << "1 Fehler";
         QTest::newRow("table") << "cmd_tabelle" << "Name;Neu\r\na.prt;b.prt\r\n" << "a.prt | b.prt" << heading << "Keine Probleme";
@@ -144,11 +144,11 @@ class CheckPanelTest : public QObject {
         shell::SetTableFileAnswerForTests([file] { return file; });
         if (QString(QTest::currentDataTag()).contains("no heading")) {
             shell::SetTableHeadingAnswerForTests([](shell::TableHeadingDialog& dialog) {
-                const auto box = dialog.findChild<QCheckBox*>("chk_ueberschrift");
-                const auto rows = dialog.findChild<QPlainTextEdit*>("txt_zeilen");
-                return box->isChecked() && rows->toPlainText().startsWith("Alte Namen;")
-                           ? std::optional(Heading::No)
-                           : std::nullopt;
+                const bool seen = dialog.findChild<QCheckBox*>("chk_ueberschrift")->isChecked() &&
+                                  dialog.findChild<QPlainTextEdit*>("txt_zeilen")
+                                      ->toPlainText()
+                                      .startsWith("Alte Namen;");
+                return seen ? std::optional(Heading::No) : std::nullopt;
             });
         }
         table().setPairs({{u"x.prt"}, {u"y.prt"}});

@@ -49,11 +49,8 @@ std::map<std::string, std::vector<Step>> ParseMapkeys(std::string_view file) {
         const std::string_view steps = line.substr(tilde + 2);
         const bool continues = !steps.empty() && steps.back() == '\\';
         body.append(steps.substr(0, steps.size() - (continues ? 1 : 0)));
-        if (continues) {
-            continue;
-        }
         bool quoted = false;
-        for (std::size_t k = 0, start = 0; k <= body.size(); ++k) {
+        for (std::size_t k = 0, start = 0; !continues && k <= body.size(); ++k) {
             if (k < body.size() && body[k] == '`') {
                 quoted = !quoted;
             } else if (k == body.size() || (body[k] == ';' && !quoted)) {
@@ -74,7 +71,7 @@ class Session {
     Session(std::string_view file, const std::set<std::string>& folder)
         : mapkeys_(ParseMapkeys(file)) {
         for (const auto& name : folder) {
-            end_.folder[name] = {name, 0};
+            end_.folder[name] = name;
         }
     }
 
@@ -94,69 +91,46 @@ class Session {
         }
         for (const Step& step : mapkey->second) {
             running_ = name;
-            if (!step.call.empty()) {
-                Call(step.call, depth + 1);
-            } else {
-                Do(step);
-            }
+            step.call.empty() ? Do(step) : Call(step.call, depth + 1);
         }
     }
 
+    // Open by name (from the session or the folder), rename the active model in session and
+    // on disk, save it, close windows; menus and confirmations change nothing here.
     void Do(const Step& step) {
-        const auto is = [&step](std::string_view command, std::string_view dialog,
-                                std::string_view part) {
-            return step.command == command && step.args.size() >= 2 && step.args[0] == dialog &&
-                   step.args[1] == part;
+        const auto is = [&step](std::string_view command, std::string_view part) {
+            return step.command == command && step.args.size() >= 2 && step.args[1] == part;
         };
         const std::string value = step.args.size() == 3 ? Lowered(step.args[2]) : std::string();
-        if (is("Activate", "main_dlg_cur", "File.psh_open")) {
+        if (is("Activate", "File.psh_open")) {
             openDialog_ = true;
-        } else if (is("Update", "file_open", "Inputname")) {
+        } else if (is("Update", "Inputname")) {
             openInput_ = value;
-        } else if (is("Activate", "file_open", "Inputname") ||
-                   is("Activate", "file_open", "Open")) {
-            // The dialog closes with the first of them; the recorded second one finds none.
-            if (std::exchange(openDialog_, false)) {
-                Open(openInput_);
-            }
-        } else if (is("Activate", "main_dlg_cur", "File.psh_rename")) {
-            renameDialog_ = !windows_.empty();
-            if (!renameDialog_) {
-                Fail("Umbenennen ohne aktives Fenster");
-            }
-        } else if (is("Update", "rename", "InputPanel2")) {
-            renameInput_ = value;
-        } else if (is("Activate", "rename", "InputPanel2") && std::exchange(renameDialog_, false)) {
-            Rename(renameInput_);
-        } else if (is("Activate", "file_saveas", "OK")) {
-            if (windows_.empty()) {
-                Fail("Speichern ohne aktives Fenster");
+        } else if ((is("Activate", "Inputname") || is("Activate", "Open")) &&
+                   std::exchange(openDialog_, false)) {  // the recorded second one finds none
+            if (end_.folder.count(openInput_) == 0) {
+                Fail("Öffnen von " + openInput_ + ": nicht vorhanden");
             } else {
-                ++end_.folder[windows_.back()].saves;
+                windows_.push_back(openInput_);
             }
-        } else if (is("Activate", "main_dlg_cur", "Windows.psh_win_close") && !windows_.empty()) {
+        } else if (is("Activate", "File.psh_rename") || is("Activate", "OK")) {
+            if (windows_.empty()) {
+                Fail(step.args[1] + " ohne aktives Fenster");
+            }
+        } else if (is("Update", "InputPanel2")) {
+            renameInput_ = value;
+        } else if (is("Activate", "InputPanel2") && !windows_.empty()) {
+            const std::string from = windows_.back();
+            if (renameInput_ != from && end_.folder.count(renameInput_) > 0) {
+                Fail("Umbenennen von " + from + " in " + renameInput_ + ": Name belegt");
+            } else if (renameInput_ != from) {
+                auto file = end_.folder.extract(from);
+                file.key() = renameInput_;
+                end_.folder.insert(std::move(file));
+                std::replace(windows_.begin(), windows_.end(), from, renameInput_);
+            }
+        } else if (is("Activate", "Windows.psh_win_close") && !windows_.empty()) {
             windows_.pop_back();
-        }
-    }
-
-    void Open(const std::string& name) {
-        if (end_.folder.count(name) == 0) {
-            Fail("Öffnen von " + name + ": nicht vorhanden");
-        } else {
-            windows_.push_back(name);
-        }
-    }
-
-    // In session and on disk, with all versions.
-    void Rename(const std::string& to) {
-        const std::string from = windows_.back();
-        if (to != from && end_.folder.count(to) > 0) {
-            Fail("Umbenennen von " + from + " in " + to + ": Name belegt");
-        } else if (to != from) {
-            auto file = end_.folder.extract(from);
-            file.key() = to;
-            end_.folder.insert(std::move(file));
-            std::replace(windows_.begin(), windows_.end(), from, to);
         }
     }
 
@@ -166,7 +140,6 @@ class Session {
     std::vector<std::string> windows_;  // the active one last
     bool openDialog_ = false;
     std::string openInput_;
-    bool renameDialog_ = false;
     std::string renameInput_;
 };
 

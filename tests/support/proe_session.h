@@ -13,12 +13,8 @@ namespace velnix::test {
 struct SessionEnd {
     std::vector<std::string> failures;  // one line per step that failed: "umb2: …"
     // The files of the folder at the end, by name in lower case, each with the name its model
-    // had at the start and how often it was saved.
-    struct File {
-        std::string origin;
-        int saves = 0;
-    };
-    std::map<std::string, File> folder;
+    // had at the start.
+    std::map<std::string, std::string> folder;
 };
 
 // Loads the file's mapkeys and runs mapkey `start` in a session whose working folder holds
