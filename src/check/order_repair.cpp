@@ -35,16 +35,26 @@ std::u16string IntermediateName(std::u16string_view oldName,
 }
 
 // The first Fehler that no order mends, as the check words it, or nothing.
+// The sentence is made only for a list that has such a Fehler: in a long chain every pair has a
+// finding of its own.
 std::optional<std::u16string> OtherError(const NamePairs& pairs, const CheckOptions& options) {
     std::optional<std::u16string> error;
-    CheckLists(NameListSource(pairs.oldNames), NameListSource(pairs.newNames), options, true,
-               [&error](const Finding& finding) {
-                   if (!error && finding.severity == Severity::Error && !IsOrderFinding(finding)) {
-                       error = (finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": "
-                                                : std::u16string()) +
-                               finding.message;
-                   }
-               });
+    const auto check = [&](bool withText) {
+        CheckLists(
+            NameListSource(pairs.oldNames), NameListSource(pairs.newNames), options, withText,
+            [&error](const Finding& finding) {
+                if (!error && finding.severity == Severity::Error && !IsOrderFinding(finding)) {
+                    error = (finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": "
+                                             : std::u16string()) +
+                            finding.message;
+                }
+            });
+    };
+    check(false);
+    if (error) {
+        error.reset();
+        check(true);
+    }
     return error;
 }
 

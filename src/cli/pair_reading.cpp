@@ -98,6 +98,15 @@ bool AppendWritable(const NameList& names, EncodedNames& encoded) {
     return true;
 }
 
+// Appends the old names as generate cleans them up, with their assembly marks; false when one
+// of them cannot be written.
+bool AppendOldNames(const NameList& names, MapkeyPairs& pairs) {
+    const NameList cleaned = clean(names);
+    const std::vector<bool> assemblies = AssemblyPairs(cleaned);
+    pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(), assemblies.end());
+    return AppendWritable(cleaned, pairs.oldNames);
+}
+
 void ReserveFileSize(const std::filesystem::path& file, EncodedNames& names) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(file, ec);
@@ -119,11 +128,7 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
                                 pairs.newNames)) {
                 return false;
             }
-            const NameList cleaned = clean(names);
-            const std::vector<bool> assemblies = AssemblyPairs(cleaned);
-            pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(),
-                                       assemblies.end());
-            return AppendWritable(cleaned, pairs.oldNames);
+            return AppendOldNames(names, pairs);
         }));
     const bool newRead =
         oldRead &&
@@ -135,16 +140,6 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
         return std::nullopt;
     }
     return pairs;
-}
-
-// Line ends as the table reader counts them: CR LF, CR and LF.
-std::size_t LineEnds(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        count +=
-            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
-    }
-    return count;
 }
 
 // The pairs of a table in plain ASCII without quotes, read a slice of rows at a time; nothing
@@ -181,18 +176,14 @@ std::optional<PairsRead> ReadPlainTable(const PairSources& sources) {
             }
             Result<Table> table = ParseTable(text, separator, read.check.tableName,
                                              line == 1 ? heading : Heading::No, line);
-            line += LineEnds(slice);
             if (!table.ok()) {
                 return false;
             }
+            line = table.value->nextLine;
             read.headingLine = std::max(read.headingLine, table.value->headingLine);
-            const NameList cleaned = clean(table.value->pairs.oldNames);
-            const std::vector<bool> assemblies = AssemblyPairs(cleaned);
-            read.pairs.assemblyPairs.insert(read.pairs.assemblyPairs.end(), assemblies.begin(),
-                                            assemblies.end());
             read.check.tableLines.insert(read.check.tableLines.end(), table.value->lines.begin(),
                                          table.value->lines.end());
-            return AppendWritable(cleaned, read.pairs.oldNames) &&
+            return AppendOldNames(table.value->pairs.oldNames, read.pairs) &&
                    AppendWritable(table.value->pairs.newNames, read.pairs.newNames);
         },
         [](char c) { return c != '"'; });

@@ -176,6 +176,7 @@ Result<Table> ParseTable(std::u16string_view text, char16_t separator, std::u16s
         table.pairs.newNames.push_back(std::move(row.cells[1]));
         table.lines.push_back(row.line);
     }
+    table.nextLine = line;
     return Result<Table>::Success(std::move(table));
 }
 
@@ -210,17 +211,20 @@ char16_t DetectSeparator(std::u16string_view text) {
     return u',';
 }
 
-Result<Table> ReadTableFile(const std::filesystem::path& path, Heading heading) {
+Result<std::u16string> ReadTableText(const std::filesystem::path& path) {
     const FileRead read = ReadWholeFile(path);
     if (!read.ok) {
-        return Result<Table>::Failure(read.error);
+        return Result<std::u16string>::Failure(read.error);
     }
-    const std::u16string name = FromFsPath(path);
-    const Result<std::u16string> text = DecodeTextFile(read.bytes, name);
+    return DecodeTextFile(read.bytes, FromFsPath(path));
+}
+
+Result<Table> ReadTableFile(const std::filesystem::path& path, Heading heading) {
+    const Result<std::u16string> text = ReadTableText(path);
     if (!text.ok()) {
         return Result<Table>::Failure(text.error);
     }
-    return ParseTable(*text.value, DetectSeparator(*text.value), name, heading);
+    return ParseTable(*text.value, DetectSeparator(*text.value), FromFsPath(path), heading);
 }
 
 }  // namespace velnix

@@ -22,6 +22,7 @@ struct Table {
     NamePairs pairs;
     std::vector<std::size_t> lines;  // where each pair's row starts in the file, from 1
     std::size_t headingLine = 0;     // the row read as a heading, or 0
+    std::size_t nextLine = 1;        // the line after the text, where a next piece would start
 };
 
 // Auto takes the first row with content for a heading when neither of its first two cells
@@ -47,6 +48,10 @@ char16_t DetectSeparator(std::u16string_view text);
 
 // Excel's hint "sep=;" as the first line: the separator it names, or 0.
 char16_t SeparatorHint(std::u16string_view text);
+
+// The whole file decoded as the list files are decoded; a missing, unreadable or undecodable
+// file is an error naming the path, which is taken as given.
+Result<std::u16string> ReadTableText(const std::filesystem::path& path);
 
 // Reads the whole file, decodes it as the list files are decoded and parses it with the
 // separator that its first line names ("sep=;") or that it uses. A missing, unreadable or

@@ -327,18 +327,30 @@ void MappingTable::paste_Click() {
 
 void MappingTable::cmd_tabelle_Click() {
     const QString path = AskForTableFile(panel_->window());
-    const std::optional<Heading> heading =
-        path.isEmpty() ? std::nullopt : AskForTableHeading(panel_->window(), path);
-    if (heading) {
-        const Result<Table> table = ReadTableFile(ToFsPath(ToU16(path)), *heading);
-        if (table.ok()) {
-            setPairs(table.value->pairs);
-            reportHeading(table.value->headingLine);
-        } else {
-            emit statusMessage(ToQString(table.error));
-        }
+    if (!path.isEmpty()) {
+        openTable(path);
     }
     hidePanel();
+}
+
+void MappingTable::openTable(const QString& path) {
+    const Result<std::u16string> text = ReadTableText(ToFsPath(ToU16(path)));
+    if (!text.ok()) {
+        emit statusMessage(ToQString(text.error));
+        return;
+    }
+    const std::optional<Heading> heading = AskForTableHeading(panel_->window(), path, *text.value);
+    if (!heading) {
+        return;
+    }
+    const Result<Table> table =
+        ParseTable(*text.value, DetectSeparator(*text.value), ToU16(path), *heading);
+    if (!table.ok()) {
+        emit statusMessage(ToQString(table.error));
+        return;
+    }
+    setPairs(table.value->pairs);
+    reportHeading(table.value->headingLine);
 }
 
 void MappingTable::reportHeading(std::size_t line) {

@@ -59,6 +59,8 @@ class MappingTable : public QObject {
     void save_Click();
     void paste_Click();
     void cmd_tabelle_Click();
+    // Reads the table, asks about its heading and replaces both lists with its pairs.
+    void openTable(const QString& path);
 
     void fill(ListId list, const NameList& names);
     void append(ListId list, const NameList& names);

@@ -11,9 +11,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "names/list_file.h"
 #include "shell/qt_text.h"
-#include "util/files.h"
 
 namespace velnix::shell {
 namespace {
@@ -87,14 +85,9 @@ Heading TableHeadingDialog::heading() const {
     return heading_->isChecked() ? Heading::Yes : Heading::No;
 }
 
-std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path) {
-    const FileRead read = ReadWholeFile(ToFsPath(ToU16(path)));
-    const Result<std::u16string> text =
-        read.ok ? DecodeTextFile(read.bytes, ToU16(path)) : Result<std::u16string>::Failure({});
-    if (!text.ok()) {
-        return Heading::Auto;
-    }
-    TableHeadingDialog dialog(parent, path, *text.value);
+std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path,
+                                          std::u16string_view text) {
+    TableHeadingDialog dialog(parent, path, text);
     if (HeadingAnswer()) {
         return HeadingAnswer()(dialog);
     }

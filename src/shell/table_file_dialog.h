@@ -17,10 +17,11 @@ namespace velnix::shell {
 // The chosen file, or an empty string when the user cancelled.
 QString AskForTableFile(QWidget* parent);
 
-// Shows the first rows of the table at `path` with "Erste Zeile ist Überschrift" set as the
-// table reader guesses it; the user's choice, or nothing when the user cancelled. A file that
-// cannot be read asks nothing: reading it then says why.
-std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path);
+// Shows the first rows of the table `text` (from the file at `path`) with "Erste Zeile ist
+// Überschrift" set as the table reader guesses it; the user's choice, or nothing when the user
+// cancelled.
+std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path,
+                                          std::u16string_view text);
 
 // The look at the table: its first rows and the heading check box.
 class TableHeadingDialog : public QDialog {
