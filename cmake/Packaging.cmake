@@ -1,7 +1,5 @@
 # Installation extras and packages: the menu entry and icon of the window program, the Debian
-# package (CPack DEB) and, in a Windows build, the zip of velnix-cli.exe for the users.
-
-include(GNUInstallDirs)
+# package (CPack DEB) and, in a Windows build, the zip for the users (CPack ZIP).
 
 set(VELNIX_PACKAGE_DIR "${CMAKE_BINARY_DIR}/packages" CACHE PATH
     "Folder that receives the .deb and the Windows zip")
@@ -11,50 +9,28 @@ if(TARGET velnix AND UNIX AND NOT APPLE)
             DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
     install(FILES "${PROJECT_SOURCE_DIR}/src/shell/pictures/velnix.svg"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/velnix"
             RENAME copyright)
 endif()
 
 if(WIN32)
-    # velnix.exe and velnix-cli.exe (statically linked) and the German read-me in one folder.
+    # The zip: one folder with velnix.exe and velnix-cli.exe (statically linked, stripped) and
+    # the German read-me, unpacked anywhere by the users.
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(velnix_windows_arch x64)
     else()
         set(velnix_windows_arch x86)
     endif()
-    set(velnix_zip_name "velnix-${PROJECT_VERSION}-windows-${velnix_windows_arch}")
-    set(velnix_zip_stage "${CMAKE_BINARY_DIR}/zip-stage")
-    set(velnix_zip_folder "${velnix_zip_stage}/${velnix_zip_name}")
     # The read-me goes out with CR LF line ends whatever Git did to the checked-out copy.
     configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/LIESMICH.txt"
-                   "${velnix_zip_stage}/LIESMICH.txt" @ONLY NEWLINE_STYLE CRLF)
-    set(velnix_zip_programs velnix-cli)
-    if(TARGET velnix)
-        list(APPEND velnix_zip_programs velnix)
-    endif()
-    set(velnix_zip_copy)
-    set(velnix_zip_strip)
-    foreach(program IN LISTS velnix_zip_programs)
-        list(APPEND velnix_zip_copy COMMAND "${CMAKE_COMMAND}" -E copy
-             "$<TARGET_FILE:${program}>" "${velnix_zip_folder}")
-        # The copies in the zip lose their symbol tables; the build keeps them.
-        if(CMAKE_STRIP)
-            list(APPEND velnix_zip_strip COMMAND "${CMAKE_STRIP}" --strip-unneeded
-                 "${velnix_zip_folder}/$<TARGET_FILE_NAME:${program}>")
-        endif()
-    endforeach()
-    add_custom_target(velnix_windows_zip
-        COMMAND "${CMAKE_COMMAND}" -E rm -rf "${velnix_zip_folder}"
-        COMMAND "${CMAKE_COMMAND}" -E make_directory "${velnix_zip_folder}" "${VELNIX_PACKAGE_DIR}"
-        ${velnix_zip_copy}
-        COMMAND "${CMAKE_COMMAND}" -E copy "${velnix_zip_stage}/LIESMICH.txt" "${velnix_zip_folder}"
-        ${velnix_zip_strip}
-        COMMAND "${CMAKE_COMMAND}" -E chdir "${velnix_zip_stage}"
-                "${CMAKE_COMMAND}" -E tar cf "${VELNIX_PACKAGE_DIR}/${velnix_zip_name}.zip"
-                --format=zip "${velnix_zip_name}"
-        DEPENDS ${velnix_zip_programs} "${velnix_zip_stage}/LIESMICH.txt"
-        COMMENT "Packing ${VELNIX_PACKAGE_DIR}/${velnix_zip_name}.zip"
-        VERBATIM)
+                   "${CMAKE_BINARY_DIR}/LIESMICH.txt" @ONLY NEWLINE_STYLE CRLF)
+    install(FILES "${CMAKE_BINARY_DIR}/LIESMICH.txt" DESTINATION .)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "velnix-${PROJECT_VERSION}-windows-${velnix_windows_arch}")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+    set(CPACK_OUTPUT_FILE_PREFIX "${VELNIX_PACKAGE_DIR}")
+    set(CPACK_STRIP_FILES ON)
+    include(CPack)
 elseif(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGE_NAME velnix)
