@@ -10,7 +10,7 @@
 
 #include "names/rule.h"
 #include "support.h"
-#include "util/files.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace {

@@ -10,7 +10,8 @@
 #include "names/rule.h"
 #include "names/table_file.h"
 #include "util/codepage.h"
-#include "util/files.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace velnix::cli {

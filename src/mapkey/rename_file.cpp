@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "mapkey/pair_check.h"
+#include "util/atomic_write.h"
 #include "util/codepage.h"
-#include "util/files.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace velnix {

@@ -28,7 +28,7 @@
 #include "shell/rule_frame.h"
 #include "shell/status_line.h"
 #include "shell/twips.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix::shell {
 namespace {
