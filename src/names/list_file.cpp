@@ -81,10 +81,9 @@ Status WriteListFile(std::u16string_view path, const NameList& names) {
     std::string bytes;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (auto bad = AppendInCodePage(names[i], bytes)) {
-            return Status::Failure(u"Achtung : Eintrag " + DecimalText(i + 1) +
-                                   u" enthält das Zeichen " + DescribeChar(bad->codePoint) +
-                                   u", das es in der Codepage " + CodePageName() +
-                                   u" nicht gibt. Die Liste wurde nicht gespeichert !");
+            return Status::Failure(u"Achtung : Eintrag " + DecimalText(i + 1) + u" enthält " +
+                                   NotInCodePageText(bad->codePoint) +
+                                   u". Die Liste wurde nicht gespeichert !");
         }
         bytes.append("\r\n");
     }

@@ -21,4 +21,13 @@ std::u16string DescribeChar(char32_t codePoint) {
     return u"\"" + glyph + u"\" (" + CodePointLabel(codePoint) + u")";
 }
 
+std::u16string InCodePageText() {
+    return u"in der Codepage " + CodePageName();
+}
+
+std::u16string NotInCodePageText(char32_t codePoint) {
+    return u"das Zeichen " + DescribeChar(codePoint) + u", das es " + InCodePageText() +
+           u" nicht gibt";
+}
+
 }  // namespace velnix

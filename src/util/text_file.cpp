@@ -51,8 +51,8 @@ Result<std::u16string> DecodeTextFile(std::string_view bytes, std::u16string_vie
         return Result<std::u16string>::Failure(
             u"Fehler : Die Datei \"" + std::u16string(path) +
             u"\" konnte nicht gelesen werden: sie ist kein Text in UTF-8, in UTF-16 mit "
-            u"Byte-Order-Mark oder in der Codepage " +
-            CodePageName() + u".");
+            u"Byte-Order-Mark oder " +
+            InCodePageText() + u".");
     }
     return Result<std::u16string>::Success(std::move(*text));
 }
