@@ -101,6 +101,12 @@ void ForgetTemporary() {
     unfinishedArmed = false;
 }
 
+OsError TemporaryFile::NameGone(OsError result) {
+    ForgetTemporary();
+    name_.clear();
+    return result;
+}
+
 Status WriteFileAtomically(const std::filesystem::path& path, const FileContent& content) {
     const std::optional<std::filesystem::path> target = ThroughLinks(path);
     if (!target) {

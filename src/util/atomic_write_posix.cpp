@@ -34,25 +34,14 @@ OsError Errno() {
 
 class PosixTemporaryFile final : public TemporaryFile {
   public:
-    explicit PosixTemporaryFile(std::filesystem::path target) : target_(std::move(target)) {}
+    explicit PosixTemporaryFile(std::filesystem::path target) : TemporaryFile(std::move(target)) {}
     ~PosixTemporaryFile() override;
-    PosixTemporaryFile(const PosixTemporaryFile&) = delete;
-    PosixTemporaryFile& operator=(const PosixTemporaryFile&) = delete;
 
     OsError Open() override;
     bool Write(std::string_view block) override;
     OsError Commit() override;
 
   private:
-    // Gives up the name after a failed call, whose error it passes on.
-    OsError Unnamed(OsError error) {
-        ForgetTemporary();
-        name_.clear();
-        return error;
-    }
-
-    std::filesystem::path target_;
-    std::filesystem::path name_;  // empty while the file has no name
     int fd_ = -1;
     std::size_t written_ = 0;
     std::size_t started_ = 0;  // the disk has been asked to write everything before
@@ -83,7 +72,7 @@ OsError PosixTemporaryFile::Open() {
         name_ = NameTemporary(target_);
         fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0) {
-            return Unnamed(Errno());
+            return NameGone(Errno());
         }
     }
     if (replaces && ::fchmod(fd_, existing.st_mode & 07777) != 0) {
@@ -123,7 +112,7 @@ OsError PosixTemporaryFile::Commit() {
         name_ = NameTemporary(target_);
         if (::linkat(AT_FDCWD, ProcFdPath(fd_).c_str(), AT_FDCWD, name_.c_str(),
                      AT_SYMLINK_FOLLOW) != 0) {
-            return Unnamed(Errno());
+            return NameGone(Errno());
         }
     }
     if (::close(std::exchange(fd_, -1)) != 0) {
@@ -132,8 +121,7 @@ OsError PosixTemporaryFile::Commit() {
     if (::rename(name_.c_str(), target_.c_str()) != 0) {
         return Errno();
     }
-    ForgetTemporary();
-    name_.clear();
+    NameGone(0);
     SyncDirectory(DirectoryOf(target_));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "util/block_sink.h"
 #include "util/os_error.h"
@@ -16,6 +17,8 @@ class TemporaryFile : public BlockSink {
   public:
     // Nothing is created before Open.
     static std::unique_ptr<TemporaryFile> Beside(std::filesystem::path target);
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     virtual OsError Open() = 0;
     // Flushes the file to the disk and renames it over the target.
@@ -24,6 +27,14 @@ class TemporaryFile : public BlockSink {
     OsError error() const { return error_; }
 
   protected:
+    explicit TemporaryFile(std::filesystem::path target) : target_(std::move(target)) {}
+
+    // The temporary has no name any more: it failed to get one, or became the target. Passes
+    // on the call's result.
+    OsError NameGone(OsError result);
+
+    std::filesystem::path target_;
+    std::filesystem::path name_;  // empty while the file has no name
     OsError error_ = 0;
 };
 

@@ -12,18 +12,15 @@ namespace {
 
 class WindowsTemporaryFile final : public TemporaryFile {
   public:
-    explicit WindowsTemporaryFile(std::filesystem::path target) : target_(std::move(target)) {}
+    explicit WindowsTemporaryFile(std::filesystem::path target)
+        : TemporaryFile(std::move(target)) {}
     ~WindowsTemporaryFile() override;
-    WindowsTemporaryFile(const WindowsTemporaryFile&) = delete;
-    WindowsTemporaryFile& operator=(const WindowsTemporaryFile&) = delete;
 
     OsError Open() override;
     bool Write(std::string_view block) override;
     OsError Commit() override;
 
   private:
-    std::filesystem::path target_;
-    std::filesystem::path name_;  // empty while the file has no name
     HANDLE file_ = INVALID_HANDLE_VALUE;
 };
 
@@ -43,10 +40,7 @@ OsError WindowsTemporaryFile::Open() {
     file_ = CreateFileW(name_.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file_ == INVALID_HANDLE_VALUE) {
-        const OsError error = GetLastError();
-        ForgetTemporary();
-        name_.clear();
-        return error;
+        return NameGone(GetLastError());
     }
     return 0;
 }
@@ -76,9 +70,7 @@ OsError WindowsTemporaryFile::Commit() {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return GetLastError();
     }
-    ForgetTemporary();
-    name_.clear();
-    return 0;
+    return NameGone(0);
 }
 
 }  // namespace
