@@ -28,10 +28,6 @@ void SyncDirectory(const std::filesystem::path& directory) {
     }
 }
 
-OsError Errno() {
-    return static_cast<OsError>(errno);
-}
-
 class PosixTemporaryFile final : public TemporaryFile {
   public:
     explicit PosixTemporaryFile(std::filesystem::path target) : TemporaryFile(std::move(target)) {}
@@ -72,11 +68,11 @@ OsError PosixTemporaryFile::Open() {
         name_ = NameTemporary(target_);
         fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0) {
-            return NameGone(Errno());
+            return NameGone(LastOsError());
         }
     }
     if (replaces && ::fchmod(fd_, existing.st_mode & 07777) != 0) {
-        return Errno();
+        return LastOsError();
     }
     return 0;
 }
@@ -88,7 +84,7 @@ bool PosixTemporaryFile::Write(std::string_view block) {
             block.remove_prefix(static_cast<std::size_t>(written));
             written_ += static_cast<std::size_t>(written);
         } else if (errno != EINTR) {
-            error_ = Errno();
+            error_ = LastOsError();
         }
     }
 #ifdef SYNC_FILE_RANGE_WRITE
@@ -106,20 +102,20 @@ bool PosixTemporaryFile::Write(std::string_view block) {
 
 OsError PosixTemporaryFile::Commit() {
     if (::fsync(fd_) != 0 && errno != EINVAL) {
-        return Errno();
+        return LastOsError();
     }
     if (name_.empty()) {
         name_ = NameTemporary(target_);
         if (::linkat(AT_FDCWD, ProcFdPath(fd_).c_str(), AT_FDCWD, name_.c_str(),
                      AT_SYMLINK_FOLLOW) != 0) {
-            return NameGone(Errno());
+            return NameGone(LastOsError());
         }
     }
     if (::close(std::exchange(fd_, -1)) != 0) {
-        return Errno();
+        return LastOsError();
     }
     if (::rename(name_.c_str(), target_.c_str()) != 0) {
-        return Errno();
+        return LastOsError();
     }
     NameGone(0);
     SyncDirectory(DirectoryOf(target_));
