@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
+#include "check/drawing_names.h"
 #include "check/name_rules.h"
 #include "check/name_table.h"
 #include "check/rename_order.h"
@@ -27,15 +27,18 @@ struct Pending {
     std::uint32_t other;  // the pair it names, or for a ring the ring
 };
 
-Severity SeverityOf(FindingCode code) {
+// The sentence of a finding that names one other row: the words before the row and after it.
+std::pair<std::u16string, std::u16string> AroundOtherRow(FindingCode code) {
     switch (code) {
-        case FindingCode::Unchanged:
-        case FindingCode::NonAsciiLetter:
-        case FindingCode::UnknownType:
-        case FindingCode::DrawingName:
-            return Severity::Warning;
-        default:
-            return Severity::Error;
+        case FindingCode::OldTwice:
+            return {u"derselbe alte Name steht schon in Zeile ",
+                    u"; das zweite Öffnen findet die Datei nicht mehr."};
+        case FindingCode::NewTwice:
+            return {u"derselbe neue Name steht schon in Zeile ",
+                    u"; das zweite Umbenennen findet den Namen belegt."};
+        default:  // Held
+            return {u"der neue Name bleibt belegt, weil Zeile ",
+                    u" ihn behält; dieses Umbenennen schlägt fehl."};
     }
 }
 
@@ -245,28 +248,20 @@ class Checker {
                     {i, FindingCode::WrongOrder, freed ? order_.FreedBy(i) : order_.MadeBy(i)});
             }
         }
-        CollectDrawings();
+        for (const DrawingLeftBehind& left : DrawingsLeftBehind(oldNames_, newNames_, pairs_)) {
+            pending_.push_back({left.drawing, FindingCode::DrawingName, left.model});
+        }
     }
 
     void AddPending(const Pending& p) {
         const std::uint32_t i = p.pair;
         switch (p.code) {
             case FindingCode::OldTwice:
-                Add(i, p.code, [&] {
-                    return u"derselbe alte Name steht schon in Zeile " + RowText(p.other) +
-                           u"; das zweite Öffnen findet die Datei nicht mehr.";
-                });
-                break;
             case FindingCode::NewTwice:
-                Add(i, p.code, [&] {
-                    return u"derselbe neue Name steht schon in Zeile " + RowText(p.other) +
-                           u"; das zweite Umbenennen findet den Namen belegt.";
-                });
-                break;
             case FindingCode::Held:
                 Add(i, p.code, [&] {
-                    return u"der neue Name bleibt belegt, weil Zeile " + RowText(p.other) +
-                           u" ihn behält; dieses Umbenennen schlägt fehl.";
+                    const auto [before, after] = AroundOtherRow(p.code);
+                    return before + RowText(p.other) + after;
                 });
                 break;
             case FindingCode::WrongOrder:
@@ -319,57 +314,6 @@ class Checker {
         return text;
     }
 
-    // Most users name a drawing after its model: renaming the model and not the drawing alike
-    // leaves a drawing whose name no longer tells its model. Drawings are few, so the table
-    // holds them and the models look themselves up.
-    void CollectDrawings() {
-        std::u16string scratch;
-        std::vector<std::uint32_t> drawings;
-        for (std::uint32_t i = 0; i < pairs_; ++i) {
-            if (EqualFolded(SplitName(Old(i, scratch)).extension, u".drw")) {
-                drawings.push_back(i);
-            }
-        }
-        if (drawings.empty()) {
-            return;
-        }
-        NameTable drawingBases(drawings.size(), [this](std::uint32_t j, std::u16string& s) {
-            return SplitName(Old(j, s)).base;
-        });
-        for (const std::uint32_t d : drawings) {
-            drawingBases.Insert(SplitName(Old(d, scratch)).base, d);
-        }
-        struct Models {
-            std::uint32_t renamed = kNoPair;  // the first model pair that renames it
-            bool matched = false;             // a model keeps the drawing's new name
-        };
-        std::unordered_map<std::uint32_t, Models> modelsOf;
-        std::u16string newScratch;
-        std::u16string drawingScratch;
-        for (std::uint32_t i = 0; i < pairs_; ++i) {
-            const NameParts model = SplitName(Old(i, scratch));
-            if (!EqualFolded(model.extension, u".prt") && !EqualFolded(model.extension, u".asm")) {
-                continue;
-            }
-            const std::uint32_t d = drawingBases.Find(model.base);
-            if (d == kNoPair) {
-                continue;
-            }
-            const std::u16string_view modelNew = SplitName(New(i, newScratch)).base;
-            Models& models = modelsOf[d];
-            models.matched =
-                models.matched || EqualFolded(modelNew, SplitName(New(d, drawingScratch)).base);
-            if (models.renamed == kNoPair && !EqualFolded(model.base, modelNew)) {
-                models.renamed = i;
-            }
-        }
-        for (const auto& [d, models] : modelsOf) {
-            if (models.renamed != kNoPair && !models.matched) {
-                pending_.push_back({d, FindingCode::DrawingName, models.renamed});
-            }
-        }
-    }
-
     const NameSource& oldNames_;
     const NameSource& newNames_;
     const CheckOptions& options_;
@@ -404,85 +348,6 @@ std::vector<Finding> CheckLists(const NameList& oldNames, const NameList& newNam
 FindingCounts CountProblems(const NameSource& oldNames, const NameSource& newNames,
                             const CheckOptions& options) {
     return CheckLists(oldNames, newNames, options, false, {});
-}
-
-std::u16string SeverityLabel(Severity severity) {
-    return severity == Severity::Error ? u"Fehler" : u"Warnung";
-}
-
-const char* FindingCodeName(FindingCode code) {
-    switch (code) {
-        case FindingCode::CountsDiffer:
-            return "laenge";
-        case FindingCode::Empty:
-            return "leer";
-        case FindingCode::OldEmpty:
-            return "alt-leer";
-        case FindingCode::NewEmpty:
-            return "neu-leer";
-        case FindingCode::Unwritable:
-            return "nicht-schreibbar";
-        case FindingCode::OldTwice:
-            return "alt-doppelt";
-        case FindingCode::NewTwice:
-            return "neu-doppelt";
-        case FindingCode::WrongOrder:
-            return "reihenfolge";
-        case FindingCode::Ring:
-            return "ring";
-        case FindingCode::Held:
-            return "belegt";
-        case FindingCode::TypeChanged:
-            return "typ";
-        case FindingCode::NoExtension:
-            return "keine-endung";
-        case FindingCode::Folder:
-            return "ordner";
-        case FindingCode::Version:
-            return "version";
-        case FindingCode::TooLong:
-            return "zu-lang";
-        case FindingCode::BadCharacter:
-            return "zeichen";
-        case FindingCode::LeadingDash:
-            return "bindestrich";
-        case FindingCode::Unchanged:
-            return "unveraendert";
-        case FindingCode::NonAsciiLetter:
-            return "umlaut";
-        case FindingCode::UnknownType:
-            return "unbekannter-typ";
-        case FindingCode::DrawingName:
-            return "zeichnungsname";
-    }
-    return "";
-}
-
-bool IsOrderFinding(const Finding& finding) {
-    return finding.code == FindingCode::WrongOrder || finding.code == FindingCode::Ring;
-}
-
-FindingCounts CountFindings(const std::vector<Finding>& findings) {
-    FindingCounts counts;
-    for (const auto& finding : findings) {
-        ++(finding.severity == Severity::Error ? counts.errors : counts.warnings);
-    }
-    return counts;
-}
-
-std::u16string SummaryText(FindingCounts counts) {
-    if (counts.errors == 0 && counts.warnings == 0) {
-        return u"Keine Probleme";
-    }
-    std::u16string text;
-    if (counts.errors > 0) {
-        text = DecimalText(counts.errors) + u" Fehler";
-    }
-    if (counts.warnings > 0) {
-        text += (text.empty() ? u"" : u", ") + DecimalText(counts.warnings) +
-                (counts.warnings == 1 ? u" Warnung" : u" Warnungen");
-    }
-    return text;
 }
 
 }  // namespace velnix

@@ -24,6 +24,8 @@ std::filesystem::path ArgumentPath(const std::string& argument);
 bool WriteText(std::FILE* stream, std::u16string_view text);
 // The text as one line.
 bool WriteMessage(std::FILE* stream, std::u16string_view text);
+// The bytes as they are, in binary mode; false when they could not be written whole.
+bool WriteBytes(std::FILE* stream, std::string_view bytes);
 
 // Binary mode on Windows, so that no LF is turned into CR LF a second time.
 void PrepareBinaryOutput(std::FILE* stream);

@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-#include "util/files.h"
+#include "util/atomic_write.h"
 
 namespace velnix::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include "names/list_file.h"
 #include "names/rule.h"
 #include "names/table_file.h"
-#include "util/codepage.h"
-#include "util/files.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace velnix::cli {
@@ -88,23 +88,24 @@ std::function<bool(std::string_view)> NamesOfSlices(
 bool AppendWritable(const NameList& names, EncodedNames& encoded) {
     std::string converted;
     for (const auto& name : names) {
-        if (UnwritableReason(name, converted)) {
+        converted.clear();
+        if (AppendWritableName(name, converted)) {
             return false;
         }
-        converted.clear();
-        AppendInCodePage(name, converted);
         encoded.Append(converted);
     }
     return true;
 }
 
-// Appends the old names as generate cleans them up, with their assembly marks; false when one
-// of them cannot be written.
-bool AppendOldNames(const NameList& names, MapkeyPairs& pairs) {
-    const NameList cleaned = clean(names);
-    const std::vector<bool> assemblies = AssemblyPairs(cleaned);
+// Appends a slice of the pairs, the old names with their assembly marks; false when one of
+// the names cannot be written. Without `newNames` (they come from their own file) the old
+// names alone.
+bool AppendPairs(const NameList& oldNames, std::optional<NameList> newNames, MapkeyPairs& pairs) {
+    const NamePairs slice = PairsToRename(oldNames, newNames ? std::move(*newNames) : NameList());
+    const std::vector<bool> assemblies = AssemblyPairs(slice.oldNames);
     pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(), assemblies.end());
-    return AppendWritable(cleaned, pairs.oldNames);
+    return (!newNames || AppendWritable(slice.newNames, pairs.newNames)) &&
+           AppendWritable(slice.oldNames, pairs.oldNames);
 }
 
 void ReserveFileSize(const std::filesystem::path& file, EncodedNames& names) {
@@ -123,12 +124,11 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
     ReserveFileSize(sources.rule ? sources.oldFile : sources.newFile, pairs.newNames);
     const bool oldRead = ReadPlainSlices(
         sources.oldFile, NamesOfSlices(sources.oldFile, [&](const NameList& names) {
-            if (sources.rule &&
-                !AppendWritable(ApplyRule(names, sources.rule->first, sources.rule->second),
-                                pairs.newNames)) {
-                return false;
-            }
-            return AppendOldNames(names, pairs);
+            return AppendPairs(names,
+                               sources.rule ? std::optional(ApplyRule(names, sources.rule->first,
+                                                                      sources.rule->second))
+                                            : std::nullopt,
+                               pairs);
         }));
     const bool newRead =
         oldRead &&
@@ -183,8 +183,8 @@ std::optional<PairsRead> ReadPlainTable(const PairSources& sources) {
             read.headingLine = std::max(read.headingLine, table.value->headingLine);
             read.check.tableLines.insert(read.check.tableLines.end(), table.value->lines.begin(),
                                          table.value->lines.end());
-            return AppendOldNames(table.value->pairs.oldNames, read.pairs) &&
-                   AppendWritable(table.value->pairs.newNames, read.pairs.newNames);
+            return AppendPairs(table.value->pairs.oldNames, std::move(table.value->pairs.newNames),
+                               read.pairs);
         },
         [](char c) { return c != '"'; });
     if (!tableRead) {
@@ -202,7 +202,8 @@ Result<ListsRead> ReadNameLists(const PairSources& sources) {
         if (!table.ok()) {
             return Result<ListsRead>::Failure(table.error);
         }
-        lists.pairs = {clean(table.value->pairs.oldNames), std::move(table.value->pairs.newNames)};
+        lists.pairs =
+            PairsToRename(table.value->pairs.oldNames, std::move(table.value->pairs.newNames));
         lists.check.tableLines = std::move(table.value->lines);
         lists.check.tableName = FromFsPath(sources.pairsFile);
         lists.headingLine = table.value->headingLine;
@@ -219,7 +220,7 @@ Result<ListsRead> ReadNameLists(const PairSources& sources) {
     if (!newNames.ok()) {
         return Result<ListsRead>::Failure(newNames.error);
     }
-    lists.pairs = {clean(*oldNames.value), std::move(*newNames.value)};
+    lists.pairs = PairsToRename(*oldNames.value, std::move(*newNames.value));
     return Result<ListsRead>::Success(std::move(lists));
 }
 

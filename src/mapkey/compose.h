@@ -11,7 +11,7 @@
 #include "check/name_source.h"
 #include "check/rename_order.h"
 #include "names/name_list.h"
-#include "util/files.h"
+#include "util/block_sink.h"
 
 namespace velnix {
 

@@ -16,6 +16,30 @@ std::u16string VisibleControl(char16_t c) {
     return std::u16string(u"\\x") + kHex[c >> 4] + kHex[c & 0xF];
 }
 
+// The reasons that need no code page; `beyondAscii` tells whether the name needs one.
+std::optional<std::u16string> ReasonBeforeCodePage(std::u16string_view name, bool& beyondAscii) {
+    for (const char16_t c : name) {
+        if (c == u'\r' || c == u'\n') {
+            return u"einen Zeilenumbruch";
+        }
+        if (c == u'`') {
+            return u"das Zeichen \"`\" (U+0060)";
+        }
+        if (IsControl(c)) {
+            return u"das Steuerzeichen " + VisibleControl(c);
+        }
+        beyondAscii |= c > 0x7F;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::u16string> AppendInCodePageOrReason(std::u16string_view name, std::string& out) {
+    if (const auto bad = AppendInCodePage(name, out)) {
+        return NotInCodePageText(bad->codePoint) + u",";
+    }
+    return std::nullopt;
+}
+
 std::optional<PairProblem> FindUnwritableName(const NameList& names, ListId list,
                                               const std::vector<std::size_t>& tableLines,
                                               std::string& scratch) {
@@ -39,17 +63,8 @@ std::optional<PairProblem> FindUnwritableName(const NameList& names, ListId list
 
 std::optional<std::u16string> UnwritableReason(std::u16string_view name, std::string& scratch) {
     bool beyondAscii = false;
-    for (const char16_t c : name) {
-        if (c == u'\r' || c == u'\n') {
-            return u"einen Zeilenumbruch";
-        }
-        if (c == u'`') {
-            return u"das Zeichen \"`\" (U+0060)";
-        }
-        if (IsControl(c)) {
-            return u"das Steuerzeichen " + VisibleControl(c);
-        }
-        beyondAscii |= c > 0x7F;
+    if (auto reason = ReasonBeforeCodePage(name, beyondAscii)) {
+        return reason;
     }
     // Every code page holds ASCII: only other names need the conversion, which halves the
     // time of the check on long lists.
@@ -57,11 +72,15 @@ std::optional<std::u16string> UnwritableReason(std::u16string_view name, std::st
         return std::nullopt;
     }
     scratch.clear();
-    if (const auto bad = AppendInCodePage(name, scratch)) {
-        return u"das Zeichen " + DescribeChar(bad->codePoint) + u", das es in der Codepage " +
-               CodePageName() + u" nicht gibt,";
+    return AppendInCodePageOrReason(name, scratch);
+}
+
+std::optional<std::u16string> AppendWritableName(std::u16string_view name, std::string& out) {
+    bool beyondAscii = false;
+    if (auto reason = ReasonBeforeCodePage(name, beyondAscii)) {
+        return reason;
     }
-    return std::nullopt;
+    return AppendInCodePageOrReason(name, out);
 }
 
 std::optional<PairProblem> CheckPairs(const NameList& oldNames, const NameList& newNames,

@@ -31,6 +31,11 @@ inline constexpr char16_t kCountsDifferMessage[] =
 // that ends in a relative clause ends with its comma, so that "und …" may follow it.
 std::optional<std::u16string> UnwritableReason(std::u16string_view name, std::string& scratch);
 
+// The same test, appending the name in the code page to `out` when it passes: for a name that
+// is to be written anyway, one pass instead of a test and a conversion. `out` stays as it was
+// when the name cannot be written.
+std::optional<std::u16string> AppendWritableName(std::u16string_view name, std::string& out);
+
 // Equal counts first, then the first name that cannot be written (old names before new names),
 // named by its list and entry, or for a table (`tableLines` holds each pair's line in the file)
 // by its line. What passes here converts to the code page without fail.

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "mapkey/pair_check.h"
+#include "util/atomic_write.h"
 #include "util/codepage.h"
-#include "util/files.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace velnix {
@@ -83,10 +84,9 @@ Result<std::string> RenameProContent(std::u16string_view text) {
         const auto before = text.substr(0, bad->offset);
         const std::size_t line =
             1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), u'\n'));
-        return Result<std::string>::Failure(u"Achtung : Das Zeichen " +
-                                            DescribeChar(bad->codePoint) + u" in Zeile " +
-                                            DecimalText(line) + u" gibt es in der Codepage " +
-                                            CodePageName() + u" nicht." + kNotWritten);
+        return Result<std::string>::Failure(
+            u"Achtung : Das Zeichen " + DescribeChar(bad->codePoint) + u" in Zeile " +
+            DecimalText(line) + u" gibt es " + InCodePageText() + u" nicht." + kNotWritten);
     }
     bytes.append("\r\n");
     return Result<std::string>::Success(std::move(bytes));

@@ -5,8 +5,6 @@ namespace velnix::templates {
 // clang-format off
 #define LINE(text) text "\r\n"
 
-const std::string_view txt_kopf = LINE("mapkey doit ~ ;\\");
-
 const std::string_view txt_open =
     LINE("mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\")
     LINE("mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;~ Activate `main_dlg_cur` `File.psh_open`;\\")
@@ -52,17 +50,6 @@ const std::string_view txt_CallAll =
     LINE("mapkey(continued) ~ Activate `file_open` `Open`;~ Select `main_dlg_cur` `MenuBar1`1  `Windows`;\\")
     LINE("mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\")
     LINE("mapkey(continued) ~ Activate `main_dlg_cur` `Windows.psh_win_close`;\\");
-
-const std::string_view txt_mapkeyneu =
-    LINE("`;\\")
-    LINE("mapkey(continued) ~ Activate `file_open` `Open`;%SCHWEINEREI;\\")
-    LINE("mapkey(continued) ~ Select `main_dlg_cur` `MenuBar1`1  `File`;\\")
-    LINE("mapkey(continued) ~ Select `main_dlg_cur` `File.cb_file_erase`;\\")
-    LINE("mapkey(continued) ~ Close `main_dlg_cur` `MenuBar1`;\\")
-    LINE("mapkey(continued) ~ Close `main_dlg_cur` `File.cb_file_erase`;\\")
-    LINE("mapkey(continued) ~ Activate `main_dlg_cur` `psh_erase`;~ Activate `file_erase` `sel_list`;\\")
-    LINE("mapkey(continued) ~ Activate `file_erase` `OK`;\\")
-    LINE("mapkey(continued) ~ Activate `0_std_confirm` `OK`;\\");
 
 #undef LINE
 // clang-format on

@@ -6,8 +6,6 @@
 
 namespace velnix::templates {
 
-// Header line of the mapkey being built; only its shape is used.
-extern const std::string_view txt_kopf;
 // Open-a-file steps, ending inside the file-name value after an opening back-quote.
 extern const std::string_view txt_open;
 // Core of a pair mapkey: closes the file-name value, renames to "NeuName123", saves, closes.
@@ -18,8 +16,6 @@ extern const std::string_view txt_end;
 extern const std::string_view txt_saveALL;
 // Confirm the open and close the window again.
 extern const std::string_view txt_CallAll;
-// Erase steps; no builder uses them and nothing of them reaches rename.pro.
-extern const std::string_view txt_mapkeyneu;
 
 inline constexpr std::string_view kNewNamePlaceholder = "NeuName123";
 inline constexpr std::string_view kSaveNamePlaceholder = "PlatzhalterName";

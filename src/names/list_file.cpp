@@ -1,12 +1,13 @@
 #include "names/list_file.h"
 
-#include <optional>
 #include <utility>
 
+#include "util/atomic_write.h"
 #include "util/codepage.h"
-#include "util/files.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 #include "util/text.h"
-#include "util/unicode.h"
+#include "util/text_file.h"
 
 namespace velnix {
 namespace {
@@ -31,40 +32,6 @@ NameList SplitLines(std::u16string_view text, bool lineFeedEndsLine) {
     return lines;
 }
 
-bool HasHighBytes(std::string_view bytes) {
-    for (const char b : bytes) {
-        if (static_cast<unsigned char>(b) >= 0x80) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool StartsWith(std::string_view bytes, std::string_view start) {
-    return bytes.substr(0, start.size()) == start;
-}
-
-// Nothing when the bytes are malformed in the encoding their byte-order mark names.
-std::optional<std::u16string> DecodeText(std::string_view bytes) {
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-    constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-    constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-    if (StartsWith(bytes, kUtf8Mark)) {
-        const std::string_view rest = bytes.substr(kUtf8Mark.size());
-        return IsValidUtf8(rest) ? std::optional(Utf8ToUtf16(rest)) : std::nullopt;
-    }
-    if (StartsWith(bytes, kUtf16LeMark)) {
-        return DecodeUtf16(bytes.substr(kUtf16LeMark.size()), ByteOrder::LittleEndian);
-    }
-    if (StartsWith(bytes, kUtf16BeMark)) {
-        return DecodeUtf16(bytes.substr(kUtf16BeMark.size()), ByteOrder::BigEndian);
-    }
-    if (HasHighBytes(bytes) && IsValidUtf8(bytes)) {
-        return Utf8ToUtf16(bytes);
-    }
-    return DecodeCodePage(bytes);
-}
-
 }  // namespace
 
 NameList SplitListFileLines(std::u16string_view text) {
@@ -83,18 +50,6 @@ NameList SplitPastedText(std::u16string_view text) {
         }
     }
     return kept;
-}
-
-Result<std::u16string> DecodeTextFile(std::string_view bytes, std::u16string_view path) {
-    std::optional<std::u16string> text = DecodeText(bytes);
-    if (!text || text->find(u'\0') != std::u16string::npos) {
-        return Result<std::u16string>::Failure(
-            u"Fehler : Die Datei \"" + std::u16string(path) +
-            u"\" konnte nicht gelesen werden: sie ist kein Text in UTF-8, in UTF-16 mit "
-            u"Byte-Order-Mark oder in der Codepage " +
-            CodePageName() + u".");
-    }
-    return Result<std::u16string>::Success(std::move(*text));
 }
 
 Result<NameList> DecodeListFile(std::string_view bytes, std::u16string_view path, LineRule rule) {
@@ -126,10 +81,9 @@ Status WriteListFile(std::u16string_view path, const NameList& names) {
     std::string bytes;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (auto bad = AppendInCodePage(names[i], bytes)) {
-            return Status::Failure(u"Achtung : Eintrag " + DecimalText(i + 1) +
-                                   u" enthält das Zeichen " + DescribeChar(bad->codePoint) +
-                                   u", das es in der Codepage " + CodePageName() +
-                                   u" nicht gibt. Die Liste wurde nicht gespeichert !");
+            return Status::Failure(u"Achtung : Eintrag " + DecimalText(i + 1) + u" enthält " +
+                                   NotInCodePageText(bad->codePoint) +
+                                   u". Die Liste wurde nicht gespeichert !");
         }
         bytes.append("\r\n");
     }

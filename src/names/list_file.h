@@ -1,5 +1,4 @@
-// The list files (one name per line), the decoding of text files and the splitting of pasted
-// or script-written text.
+// The list files (one name per line) and the splitting of pasted or script-written text.
 #pragma once
 
 #include <string>
@@ -21,13 +20,6 @@ NameList SplitAnyLines(std::u16string_view text);
 // Pasted text: lines as in SplitAnyLines (clipboards hand over LF line ends too), without the
 // empty lines and the lines that are exactly "Name" (a column heading copied along).
 NameList SplitPastedText(std::u16string_view text);
-
-// The text of a file's bytes, for the list files and the tables alike. The text is UTF-8 or
-// UTF-16 (LE or BE) when it starts with that byte-order mark, UTF-8 when it is valid UTF-8 with
-// bytes above 127 (what today's editors save), otherwise the code page. Bytes that are none of
-// these (malformed after their mark, or holding NUL, as UTF-16 without a mark does) are refused
-// with a message naming `path`, never read as garbage.
-Result<std::u16string> DecodeTextFile(std::string_view bytes, std::u16string_view path);
 
 enum class LineRule { ListFile, AnyLineEnd };
 

@@ -1,5 +1,7 @@
 #include "names/rule.h"
 
+#include <utility>
+
 #include "util/text.h"
 
 namespace velnix {
@@ -11,6 +13,10 @@ NameList clean(const NameList& oldNames) {
         cleaned.push_back(FileNameWithExtension(name));
     }
     return cleaned;
+}
+
+NamePairs PairsToRename(const NameList& oldNames, NameList newNames) {
+    return {clean(oldNames), std::move(newNames)};
 }
 
 NameList ApplyRule(const NameList& oldNames, std::u16string_view expression,

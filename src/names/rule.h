@@ -1,4 +1,4 @@
-// The clean-up of the old names and the search-and-replace rule that derives the new names.
+// The clean-up of the old names, the pairs made with it, and the rule that derives new names.
 #pragma once
 
 #include <string_view>
@@ -11,6 +11,11 @@ namespace velnix {
 // the second dot of the file name on are dropped ("C:\work\bracket.prt.3" gives
 // "bracket.prt"). Length and order stay; empty names stay empty.
 NameList clean(const NameList& oldNames);
+
+// The pairs that the composition, the check and the order repair take, made from the lists as
+// they were typed or read: the old names cleaned up, the new names as they stand. The window
+// and the command line make their pairs only here, so that none of them can miss the clean-up.
+NamePairs PairsToRename(const NameList& oldNames, NameList newNames);
 
 // The new names: each old name with the first occurrence of the expression replaced.
 NameList ApplyRule(const NameList& oldNames, std::u16string_view expression,

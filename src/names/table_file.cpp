@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "names/list_file.h"
-#include "util/files.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 #include "util/text.h"
+#include "util/text_file.h"
 
 namespace velnix {
 namespace {

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "shell/qt_text.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix::shell {
 

@@ -28,7 +28,7 @@
 #include "shell/rule_frame.h"
 #include "shell/status_line.h"
 #include "shell/twips.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix::shell {
 namespace {
@@ -214,8 +214,8 @@ void MainWindow::cmd_action_Click() {
 
 // The lists as the generate command will use them: the old names cleaned up.
 void MainWindow::checkLists() {
-    const NameList oldNames = clean(table_->names(ListId::Old));
-    const NameList newNames = table_->names(ListId::New);
+    const NamePairs pairs = PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
+    const NameList& newNames = pairs.newNames;
     // An intermediate name that no pair takes any more is an ordinary name again.
     intermediates_.erase(std::remove_if(intermediates_.begin(), intermediates_.end(),
                                         [&newNames](const std::u16string& name) {
@@ -223,13 +223,14 @@ void MainWindow::checkLists() {
                                                              name) == newNames.end();
                                         }),
                          intermediates_.end());
-    check_->showFindings(CheckLists(oldNames, newNames, CheckOptions{intermediates_, {}, {}}));
+    check_->showFindings(
+        CheckLists(pairs.oldNames, newNames, CheckOptions{intermediates_, {}, {}}));
 }
 
 void MainWindow::cmd_reihenfolge_Click() {
+    const NamePairs pairs = PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
     Result<RepairedList> repaired =
-        RepairOrder(clean(table_->names(ListId::Old)), table_->names(ListId::New),
-                    CheckOptions{intermediates_, {}, {}});
+        RepairOrder(pairs.oldNames, pairs.newNames, CheckOptions{intermediates_, {}, {}});
     if (repaired.ok()) {
         intermediates_ = std::move(repaired.value->intermediates);
         table_->setPairs(repaired.value->pairs);
@@ -240,10 +241,10 @@ void MainWindow::cmd_reihenfolge_Click() {
 
 void MainWindow::cmd_mapkeyNow_Click() {
     platform_.writeSetting(kExpressionKey, rule_->expression());
-    const NameList oldNames = clean(table_->names(ListId::Old));
+    const auto [oldNames, newNames] =
+        PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
     table_->setNames(ListId::Old, oldNames);
     cmdOpenmFile_->hide();
-    const NameList newNames = table_->names(ListId::New);
 
     if (const auto problem = CheckPairs(oldNames, newNames)) {
         if (problem->showInWindow) {

@@ -22,7 +22,7 @@
 #include "shell/qt_text.h"
 #include "shell/table_file_dialog.h"
 #include "shell/twips.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix::shell {
 namespace {

@@ -13,7 +13,7 @@
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/twips.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix::shell {
 

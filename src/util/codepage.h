@@ -21,6 +21,10 @@ std::u16string DecodeCodePage(std::string_view bytes);
 
 // "Windows-1252" and the like, for messages.
 std::u16string CodePageName();
+// "in der Codepage Windows-1252", for messages.
+std::u16string InCodePageText();
+// "das Zeichen "☃" (U+2603), das es in der Codepage Windows-1252 nicht gibt", for messages.
+std::u16string NotInCodePageText(char32_t codePoint);
 
 // German message part that names the character: "☃" (U+2603), in double quotes.
 std::u16string DescribeChar(char32_t codePoint);

@@ -50,10 +50,6 @@ std::u16string ReplaceFirst(std::u16string_view text, std::u16string_view search
     return result;
 }
 
-std::u16string FileBaseName(std::u16string_view path) {
-    return std::u16string(SplitPath(path).baseName);
-}
-
 std::u16string FileExtension(std::u16string_view path) {
     return std::u16string(SplitPath(path).extension);
 }

@@ -11,11 +11,8 @@ namespace velnix {
 std::u16string ReplaceFirst(std::u16string_view text, std::u16string_view search,
                             std::u16string_view replacement);
 
-// Base name of the last "\"-separated path element, up to its first dot; a leading drive
-// ("X:") is dropped.
-std::u16string FileBaseName(std::u16string_view path);
-
-// FileBaseName followed by FileExtension: the file's name without drive, directories and
+// The base name of the last "\"-separated path element (up to its first dot, a leading drive
+// "X:" dropped) followed by FileExtension: the file's name without drive, directories and
 // version suffix ("C:\\work\\bracket.prt.3" gives "bracket.prt").
 std::u16string FileNameWithExtension(std::u16string_view path);
 

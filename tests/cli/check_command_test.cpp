@@ -6,7 +6,7 @@
 
 #include "support/run_process.h"
 #include "support/temp_dir.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix {
 namespace {

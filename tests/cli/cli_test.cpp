@@ -11,7 +11,9 @@
 #include "support/composed.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
-#include "util/files.h"
+#include "util/atomic_write.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 #include "util/unicode.h"
 
 namespace velnix {

@@ -6,7 +6,7 @@
 
 #include "support/temp_dir.h"
 #include "util/codepage.h"
-#include "util/files.h"
+#include "util/paths.h"
 
 namespace velnix {
 namespace {

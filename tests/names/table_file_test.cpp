@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
-#include "util/files.h"
+#include "util/paths.h"
 #include "util/text.h"
 
 namespace velnix {

@@ -19,7 +19,8 @@
 #include "shell/twips.h"
 #include "support/composed.h"
 #include "support/proe_session.h"
-#include "util/files.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 
 namespace velnix::test {
 

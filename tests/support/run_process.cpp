@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "support/temp_dir.h"
-#include "util/files.h"
+#include "util/paths.h"
 #include "util/unicode.h"
 
 #ifdef _WIN32

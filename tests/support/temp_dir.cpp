@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "util/files.h"
+#include "util/atomic_write.h"
+#include "util/file_read.h"
+#include "util/paths.h"
 
 namespace velnix::test {
 

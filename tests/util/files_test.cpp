@@ -1,4 +1,5 @@
-#include "util/files.h"
+#include "util/atomic_write.h"
+#include "util/paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,29 @@
+// Writing a file so that no half of it is ever seen or left behind.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "util/block_sink.h"
+#include "util/result.h"
+
+namespace velnix {
+
+// Writes a file's content into the sink; false when it stopped early.
+using FileContent = std::function<bool(BlockSink& file)>;
+
+// Writes the file so that no part of it is ever seen or left behind: the content goes into a
+// temporary file beside the target (on Linux one without a name until it is complete), is
+// flushed to the disk and then renamed over the target. A target that is a symbolic link is
+// written through the link, which stays. On any failure nothing is left, the target stays as
+// it was, and the message starts with "Fehler : " and names the file and the reason. After
+// success, the temporaries of the target whose writing process is gone are removed.
+Status WriteFileAtomically(const std::filesystem::path& path, const FileContent& content);
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Removes the temporary file of the write in progress, if it has a name yet. Makes only calls
+// that are safe in a signal handler: for the command line's handlers of SIGINT and SIGTERM.
+void RemoveUnfinishedTemporary() noexcept;
+
+}  // namespace velnix
