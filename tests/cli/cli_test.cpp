@@ -35,7 +35,7 @@ const std::string kOldContent = Numbered("alter Inhalt ", 4000, "");
 // and an output folder "out" that already holds a rename.pro.
 class Sandbox {
   public:
-    explicit Sandbox(const std::string& oldBytes = "", const std::string& newBytes = "") {
+    explicit Sandbox(std::string_view oldBytes = "", std::string_view newBytes = "") {
         test::WriteBytes(dir_.File(u"alt"), oldBytes);
         test::WriteBytes(dir_.File(u"neu"), newBytes);
         test::WriteBytes(RenameProPath(outDir_), kOldContent);
@@ -86,6 +86,12 @@ const std::string kManyOld = ManyNames("C:\\work\\teil", "last.asm");
 const std::string kManyNew = ManyNames("neu", "x.asm");
 // 300000 short names: their rename.pro of hundreds of megabytes fits in 60 MB of address space.
 const std::string kPlentyOfNames = Numbered("teil", 300000, ".prt");
+// The cases below hold views of these: each test runs in a process of its own, which would
+// otherwise copy megabytes of lists into every case first.
+const std::string kBackQuoteLast = ManyNames("neu", "x`y.prt");
+const std::string kPlentyWithUmlaut = "K\xC3\xBChler" + kPlentyOfNames;
+const std::string kLatin1First = "K\xFChler.prt\n" + kManyOld + "\r\nK\xC3\xBChler.asm";
+const std::string kManyNewMixedEnds = "a.prt\n" + kManyNew + "\ry.drw";
 
 constexpr char kNewToOut[] = "generate --old alt --new neu --out out";
 constexpr char kNewToStdout[] = "generate --old alt --new neu --stdout";
@@ -100,7 +106,7 @@ struct RunCase {
     const char* label;
     int exitCode;
     const char* args;
-    std::string oldBytes, newBytes;
+    std::string_view oldBytes, newBytes;
     const char* said;  // part of stdout after success, of stderr otherwise
 };
 
@@ -124,7 +130,7 @@ const RunCase kRuns[] = {
     {"Version", 0, "--version", "", "", "velnix-cli " VELNIX_VERSION},
     {"CountsDiffer", 1, kNewToOut, "a.prt\r\nb.prt\r\n", "x.prt\r\n", "unterschiedliche Anzahl"},
     {"NewListEmpty", 1, kNewToStdout, "a.prt\r\n", "", "unterschiedliche Anzahl"},
-    {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, kManyOld, ManyNames("neu", "x`y.prt"),
+    {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, kManyOld, kBackQuoteLast,
      "Eintrag 6001 der Liste \"neuer Name\" enthält"},
     {"LineBreakFromRule", 1, "generate --old alt --rule teil x\ny --out out",
      "a.prt\r\nteil.prt", "", "Eintrag 2 der Liste \"neuer Name\""},
@@ -149,7 +155,7 @@ const RunCase kRuns[] = {
     {"PlainListsFitIn60MB", 0, "LIMITED generate --old alt --new neu --stdout",
      kPlentyOfNames, kPlentyOfNames, ""},
     {"RunningOutOfMemory", 1, "LIMITED generate --old alt --new neu --out out",
-     "K\xC3\xBChler" + kPlentyOfNames, kPlentyOfNames, "Fehler : Der Arbeitsspeicher reicht für "
+     kPlentyWithUmlaut, kPlentyOfNames, "Fehler : Der Arbeitsspeicher reicht für "
      "diese Listen nicht aus. Die Datei rename.pro wurde nicht geschrieben !\n"},
 #endif
 };
@@ -160,12 +166,12 @@ INSTANTIATE_TEST_SUITE_P(ExitCodes, CliRun, ::testing::ValuesIn(kRuns),
 
 struct ListCase {
     const char* label;
-    std::string oldBytes, newBytes;  // with a rule, the new list holds the names it must give
+    std::string_view oldBytes, newBytes;  // with a rule, the new list holds the names it must give
     const char* source = "--new neu";
 };
 
 // What the command line must read from a list file: the whole file decoded, any line end.
-NameList Read(const std::string& bytes) {
+NameList Read(std::string_view bytes) {
     return DecodeListFile(bytes, u"liste.txt", LineRule::AnyLineEnd).value.value();
 }
 
@@ -192,8 +198,7 @@ const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.
 const ListCase kLists[] = {
     {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm"},
     {"ManySlices", kManyOld, kManyNew},
-    {"CodePageDecidedByTheWholeFile", "K\xFChler.prt\n" + kManyOld + "\r\nK\xC3\xBChler.asm",
-     "a.prt\n" + kManyNew + "\ry.drw"},
+    {"CodePageDecidedByTheWholeFile", kLatin1First, kManyNewMixedEnds},
     {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw", "--rule teil part"},
     {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
      "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
