@@ -1,25 +1,28 @@
-// Runs every registered QtTest class in one program; ctest runs it headless.
-#include <QApplication>
+#include "shell/window_test.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <cstdio>
 
 #include "shell/app.h"
-#include "shell/test_registry.h"
 
-#ifdef _WIN32
+namespace velnix::test {
 namespace {
 
+#ifdef _WIN32
 // Under Wine QtTest's report to the standard output goes missing; through a file it arrives.
-int RunReportingThroughFile(QObject* test, int argc, char** argv) {
-    const QString report = QDir::temp().filePath(QStringLiteral("velnix_shell_tests.txt"));
+int RunReportingThroughFile(QObject& test, int argc, char** argv) {
+    const QString report =
+        QDir::temp().filePath(QString::fromLatin1(test.metaObject()->className())
+                                  .replace(QStringLiteral("::"), QStringLiteral("_")) +
+                              QStringLiteral(".txt"));
     QStringList args;
     for (int i = 0; i < argc; ++i) {
         args << QString::fromLocal8Bit(argv[i]);
     }
     args << QStringLiteral("-o") << report + QStringLiteral(",txt");
-    const int failures = QTest::qExec(test, args);
+    const int failures = QTest::qExec(&test, args);
     QFile file(report);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray text = file.readAll();
@@ -29,20 +32,18 @@ int RunReportingThroughFile(QObject* test, int argc, char** argv) {
     file.remove();
     return failures;
 }
+#endif
 
 }  // namespace
-#endif
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    velnix::shell::PrepareApplication();
-    int failures = 0;
-    for (const auto& factory : velnix::test::QtTests()) {
+int RunWindowTest(QObject& test, int argc, char** argv) {
+    shell::PrepareApplication();
 #ifdef _WIN32
-        failures += RunReportingThroughFile(factory().get(), argc, argv);
+    const int failures = RunReportingThroughFile(test, argc, argv);
 #else
-        failures += QTest::qExec(factory().get(), argc, argv);
+    const int failures = QTest::qExec(&test, argc, argv);
 #endif
-    }
     return failures == 0 ? 0 : 1;
 }
+
+}  // namespace velnix::test
