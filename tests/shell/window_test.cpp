@@ -8,15 +8,15 @@
 #include "shell/app.h"
 
 namespace velnix::test {
-namespace {
 
-#ifdef _WIN32
-// Under Wine QtTest's report to the standard output goes missing; through a file it arrives.
-int RunReportingThroughFile(QObject& test, int argc, char** argv) {
-    const QString report =
-        QDir::temp().filePath(QString::fromLatin1(test.metaObject()->className())
-                                  .replace(QStringLiteral("::"), QStringLiteral("_")) +
-                              QStringLiteral(".txt"));
+int RunWindowTest(QObject& test, int argc, char** argv) {
+    shell::PrepareApplication();
+#ifndef _WIN32
+    return QTest::qExec(&test, argc, argv) == 0 ? 0 : 1;
+#else
+    // Under Wine QtTest's report to the standard output goes missing; through a file it arrives.
+    const QString report = QDir::temp().filePath(
+        QString::fromLatin1(test.metaObject()->className()).section(u':', -1) + ".txt");
     QStringList args;
     for (int i = 0; i < argc; ++i) {
         args << QString::fromLocal8Bit(argv[i]);
@@ -30,20 +30,8 @@ int RunReportingThroughFile(QObject& test, int argc, char** argv) {
         std::fflush(stdout);
     }
     file.remove();
-    return failures;
-}
-#endif
-
-}  // namespace
-
-int RunWindowTest(QObject& test, int argc, char** argv) {
-    shell::PrepareApplication();
-#ifdef _WIN32
-    const int failures = RunReportingThroughFile(test, argc, argv);
-#else
-    const int failures = QTest::qExec(&test, argc, argv);
-#endif
     return failures == 0 ? 0 : 1;
+#endif
 }
 
 }  // namespace velnix::test
