@@ -40,7 +40,9 @@ class InfoWindowTest : public QObject {
         QCOMPARE(info::LeftEdge(14720, 0, 9200), 9200);
         QCOMPARE(info::LeftEdge(14719, 0, 9200), 0);
         QWidget* info = openInfo();
-        QVERIFY(info != nullptr && info->width() < shell::Twips(*info).px(1000));
+        // Less than half open when the click returns (Windows' narrowest window is wider than
+        // the first steps).
+        QVERIFY(info != nullptr && info->width() < shell::Twips(*info).px(2900));
         QTRY_VERIFY(std::abs(info->width() - shell::Twips(*info).px(5800)) <= 1);
         QCOMPARE(info->frameGeometry().top(), main_->frameGeometry().top());
         QCOMPARE(openInfo(), info);
