@@ -1,39 +1,18 @@
 #include "shell/app.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
-#include <cstdlib>
 
 #include "shell/main_window.h"
 #include "shell/pictures.h"
 #include "shell/platform/desktop_platform.h"
-
-// The translations live in a static library; see RegisterPictures.
-static void RegisterTranslations() {
-    Q_INIT_RESOURCE(translations);
-}
+#include "shell/platform/os.h"
 
 namespace velnix::shell {
 namespace {
-
-// Qt would abort with a long message of its own when there is no display to connect to.
-bool HasDisplay() {
-#if defined(_WIN32) || defined(__APPLE__)
-    return true;
-#else
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            return true;
-        }
-    }
-    return false;
-#endif
-}
 
 // Ends the program once the main window has painted itself: the start-up benchmark.
 class QuitOnFirstPaint : public QObject {
@@ -49,7 +28,7 @@ class QuitOnFirstPaint : public QObject {
 }  // namespace
 
 int RunVelnix(int argc, char** argv, const RunOptions& options) {
-    if (!HasDisplay()) {
+    if (!os::HasDisplay()) {
         std::fputs(
             "velnix: no display here. Start it under Xvfb (xvfb-run velnix) or use velnix-cli.\n",
             stderr);
@@ -77,18 +56,7 @@ void PrepareApplication() {
     QApplication::setWindowIcon(pictures::ProgramIcon());
     // The system's own interface font at the 8 points that the window's layout was drawn for.
     QFont font = QApplication::font();
-#ifdef _WIN32
-    // Windows' interface font by name: for the stock GUI font ("MS Shell Dlg") Qt may land on
-    // any face it finds, under Wine on a math font whose line height hides every field's text.
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family :
-         {"Segoe UI", "Tahoma", "Microsoft Sans Serif", "Arial", "DejaVu Sans"}) {
-        if (installed.contains(QLatin1String(family))) {
-            font.setFamily(QLatin1String(family));
-            break;
-        }
-    }
-#endif
+    os::UseInterfaceFontFamily(font);
     font.setPointSize(8);
     QApplication::setFont(font);
 }
@@ -97,7 +65,6 @@ bool InstallGermanQtTexts(QCoreApplication& app, const QStringList& uiLanguages)
     if (uiLanguages.isEmpty() || QLocale(uiLanguages.first()).language() != QLocale::German) {
         return false;
     }
-    RegisterTranslations();
     bool installed = false;
     for (const char* catalogue : {"qtbase_de", "qscintilla_de"}) {
         auto* translator = new QTranslator(&app);

@@ -16,14 +16,4 @@ constexpr int LeftEdge(double screenWidth, double mainLeft, double mainWidth) {
     return freeSpace < 0 ? 0 : static_cast<int>(mainLeft + mainWidth);
 }
 
-// The width after the animation: steps of 200 from 0 until the designed width is reached;
-// the last step is not trimmed.
-constexpr int AnimationEndWidth(int targetWidth = kDesignedWidth) {
-    int width = 0;
-    while (width < targetWidth) {
-        width += kAnimationStep;
-    }
-    return width;
-}
-
 }  // namespace velnix::info

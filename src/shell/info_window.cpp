@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
+#include <QTimer>
 
 #include "shell/caption_fit.h"
 #include "shell/controls.h"
@@ -130,6 +130,12 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
 
     FitCaptions(this);
     resize(twips.px(info::kDesignedWidth), twips.px(info::kDesignedHeight));
+
+    // One step a millisecond: the flip-book's pace when each step slept that long.
+    opening_ = new QTimer(this);
+    opening_->setTimerType(Qt::PreciseTimer);
+    opening_->setInterval(1);
+    connect(opening_, &QTimer::timeout, this, &InfoWindow::growOneStep);
 }
 
 void InfoWindow::openBeside(const QWidget& mainWindow) {
@@ -142,15 +148,19 @@ void InfoWindow::openBeside(const QWidget& mainWindow) {
     move(screen.left() + twips.px(left), frame.top());
 
     // The window grows from nothing; each step is painted at once, as in a flip-book.
-    const int height = this->height();
-    int width = 0;
-    resize(std::max(1, twips.px(width)), height);
+    openingWidth_ = 0;
+    resize(std::max(1, twips.px(openingWidth_)), height());
     show();
-    while (width < info::kDesignedWidth) {
-        width += info::kAnimationStep;
-        resize(twips.px(width), height);
-        repaint();
-        QThread::msleep(1);
+    opening_->start();
+}
+
+void InfoWindow::growOneStep() {
+    // The last step is not trimmed: the window ends a little wider than designed.
+    openingWidth_ += info::kAnimationStep;
+    resize(Twips(*this).px(openingWidth_), height());
+    repaint();
+    if (openingWidth_ >= info::kDesignedWidth) {
+        opening_->stop();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QTimer;
 
 namespace velnix::shell {
 
@@ -16,8 +17,8 @@ class InfoWindow : public QWidget {
   public:
     InfoWindow(Platform& platform, QWidget* mainWindow);
 
-    // Places the window beside the main window and lets it grow to its width; blocks until
-    // the animation has finished, as the user is meant to see it open.
+    // Places the window beside the main window and lets it grow to its width, step by step
+    // while the event loop runs.
     void openBeside(const QWidget& mainWindow);
 
   protected:
@@ -28,11 +29,14 @@ class InfoWindow : public QWidget {
     void Image1_MouseMove();
     void Form_MouseMove();
     void Label5_Click();
+    void growOneStep();
 
     Platform& platform_;
     PictureButton* image1_;
     PictureButton* image2_;
     QLabel* label5_;
+    QTimer* opening_;
+    int openingWidth_ = 0;  // twips
 };
 
 }  // namespace velnix::shell

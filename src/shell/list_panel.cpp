@@ -16,7 +16,6 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     SetBackground(this, QColor(255, 192, 128));
 
     const Twips twips(*parent);
-    twips.place(this, 1785, 1305, 2460, kHeightTwips);
 
     QPushButton* paste = MakeButton(QStringLiteral("paste"), QStringLiteral(" paste"), this);
     twips.place(paste, 120, 615, 2220, 330);

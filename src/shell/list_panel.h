@@ -10,7 +10,8 @@ namespace velnix::shell {
 class ListPanel : public QFrame {
     Q_OBJECT
   public:
-    // Placed at its designed position in the parent, which is the main window.
+    // Its children placed for the parent's screen, the main window; the mapping table places
+    // the panel itself.
     explicit ListPanel(QWidget* parent);
 
     // The designed height, grown below the designed commands for "Tabelle öffnen".

@@ -18,11 +18,11 @@
 #include "shell/layout.h"
 #include "shell/list_panel.h"
 #include "shell/mapping_table.h"
-#include "shell/message_box.h"
 #include "shell/output_dir_panel.h"
 #include "shell/output_text.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
+#include "shell/platform/os.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/rule_frame.h"
@@ -36,12 +36,6 @@ namespace {
 const QString kExpressionKey = QStringLiteral("txt_rename.Text");
 const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 const QString kPathKey = QStringLiteral("txt_path.Text");
-
-#ifdef _WIN32
-const QString kDefaultPath = QStringLiteral("C:\\temp");
-#else
-const QString kDefaultPath = QStringLiteral("/tmp");
-#endif
 
 }  // namespace
 
@@ -131,7 +125,7 @@ void MainWindow::Form_Load() {
     setOuterSize(layout::kCollapsedWidth, layout::kStartHeight);
     rule_->setExpression(platform_.readSetting(kExpressionKey, QStringLiteral("OldName123")));
     rule_->setReplacement(platform_.readSetting(kReplacementKey, QStringLiteral("NewName123")));
-    frame5_->setPathText(platform_.readSetting(kPathKey, kDefaultPath));
+    frame5_->setPathText(platform_.readSetting(kPathKey, os::DefaultOutputDirectory()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -248,7 +242,7 @@ void MainWindow::cmd_mapkeyNow_Click() {
 
     if (const auto problem = CheckPairs(oldNames, newNames)) {
         if (problem->showInWindow) {
-            ShowMessage(this, ToQString(problem->message));
+            platform_.showMessage(this, ToQString(problem->message));
         }
         txtOut_->clearContent();
         setStatus(QStringLiteral("rename.pro wurde nicht geschrieben: ") +
@@ -265,8 +259,6 @@ void MainWindow::cmd_mapkeyNow_Click() {
                           : QStringLiteral("Achtung : Die Liste hat %1 Fehler – siehe Prüfung")
                                 .arg(static_cast<qulonglong>(errors)));
 
-    const Twips twips(*this);
-    frame5_->move(twips.px(400), twips.px(1000));
     frame5_->show();
     frame5_->bringFieldAndListIntoLine();
     cmdOpenmFile_->show();
@@ -288,10 +280,10 @@ void MainWindow::cmd_okfiles_Click() {
     const QString errorText =
         QStringLiteral("Die Liste hat %1 Fehler").arg(static_cast<qulonglong>(errors));
     if (errors > 0 &&
-        !AskToConfirm(this,
-                      errorText + QStringLiteral(" (siehe Prüfung). rename.pro trotzdem "
-                                                 "schreiben?"),
-                      QStringLiteral("Schreiben"))) {
+        !platform_.askToConfirm(this,
+                                errorText + QStringLiteral(" (siehe Prüfung). rename.pro trotzdem "
+                                                           "schreiben?"),
+                                QStringLiteral("Schreiben"))) {
         setStatus(QStringLiteral("rename.pro wurde nicht geschrieben: ") + errorText +
                   QStringLiteral(" (siehe Prüfung)."));
         return;

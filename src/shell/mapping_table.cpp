@@ -326,7 +326,7 @@ void MappingTable::paste_Click() {
 }
 
 void MappingTable::cmd_tabelle_Click() {
-    const QString path = AskForTableFile(panel_->window());
+    const QString path = platform_.askForTableFile(panel_->window());
     if (!path.isEmpty()) {
         openTable(path);
     }
@@ -339,7 +339,8 @@ void MappingTable::openTable(const QString& path) {
         emit statusMessage(ToQString(text.error));
         return;
     }
-    const std::optional<Heading> heading = AskForTableHeading(panel_->window(), path, *text.value);
+    TableHeadingDialog dialog(panel_->window(), path, *text.value);
+    const std::optional<Heading> heading = platform_.askForTableHeading(dialog);
     if (!heading) {
         return;
     }

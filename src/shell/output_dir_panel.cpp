@@ -10,6 +10,7 @@
 #include "shell/directory_list.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
+#include "shell/platform/os.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/twips.h"
@@ -19,26 +20,21 @@ namespace velnix::shell {
 
 namespace {
 
-#ifdef _WIN32
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 bool Exists(const QString& directory) {
     return DirExists(ToU16(directory));
 }
 
 // True when the path lies on the drive with this root ("C:\" holds "C:\temp" and "C:").
 bool OnDrive(const QString& path, const QString& root) {
+    const Qt::CaseSensitivity pathCase = os::PathCase();
     QString bare = root;
     while (bare.endsWith(QLatin1Char('/')) || bare.endsWith(QLatin1Char('\\'))) {
         bare.chop(1);
     }
-    if (path.compare(bare, kPathCase) == 0 || path.compare(root, kPathCase) == 0) {
+    if (path.compare(bare, pathCase) == 0 || path.compare(root, pathCase) == 0) {
         return true;
     }
-    if (!path.startsWith(bare, kPathCase) || path.size() <= bare.size()) {
+    if (!path.startsWith(bare, pathCase) || path.size() <= bare.size()) {
         return false;
     }
     const QChar next = path.at(bare.size());
@@ -79,7 +75,7 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
-    twips.place(this, 420, 1035, 5895, 3015);
+    twips.place(this, 400, 1000, 5895, 3015);
     twips.place(caption, 120, 0, 2655, 240);
     twips.place(txtPath_, 120, 240, 5535, 285);
     twips.place(drive1_, 120, 600, 2655, 315);

@@ -32,7 +32,6 @@ class OutputDirPanel : public QFrame {
     // the field takes the list's directory.
     void bringFieldAndListIntoLine();
 
-    DirectoryList* directoryList() const { return dir1_; }
     QComboBox* driveList() const { return drive1_; }
 
   signals:

@@ -78,8 +78,4 @@ void OutputText::clearContent() {
     setBytes(std::string());
 }
 
-bool OutputText::isEmptyContent() const {
-    return const_cast<OutputText*>(this)->SendScintilla(SCI_GETLENGTH) == 0;
-}
-
 }  // namespace velnix::shell

@@ -23,7 +23,6 @@ class OutputText : public QsciScintilla {
     // The whole text as the user left it.
     std::u16string content() const;
     void clearContent();
-    bool isEmptyContent() const;
 
   signals:
     void doubleClicked();

@@ -3,19 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-// The resources live in a static library, whose registration the linker would drop unless
-// someone names it; this must stand outside any namespace.
-static void RegisterPictures() {
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace velnix::shell::pictures {
 namespace {
-
-void EnsureRegistered() {
-    static const bool registered = (RegisterPictures(), true);
-    Q_UNUSED(registered);
-}
 
 // The fingertip in the pointer's picture, in its 32 x 32 units.
 constexpr int kFingertipX = 8;
@@ -34,12 +23,10 @@ QPixmap Drawing(const QString& picture, int zoom) {
 }  // namespace
 
 QStringList All() {
-    EnsureRegistered();
     return {kExit, kExpand, kCollapse, kSave, kClose, kCloseHover, kProgram, kPointer};
 }
 
 QPixmap Pixmap(const QString& picture, qreal devicePixelRatio) {
-    EnsureRegistered();
     const int zoom = devicePixelRatio < 1.5 ? 1 : 2;
     QPixmap pixmap = Drawing(picture, zoom);
     pixmap.setDevicePixelRatio(zoom);
@@ -47,7 +34,6 @@ QPixmap Pixmap(const QString& picture, qreal devicePixelRatio) {
 }
 
 QPixmap Fitted(const QString& picture, const QSize& size, qreal devicePixelRatio) {
-    EnsureRegistered();
     const QSize pixels = size * devicePixelRatio;
     QPixmap drawing;
     for (int zoom : {1, 2, 4}) {

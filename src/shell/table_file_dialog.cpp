@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kShownRows = 8;
 
-std::function<QString()>& FileAnswer() {
-    static std::function<QString()> answer;
-    return answer;
-}
-
-std::function<std::optional<Heading>(TableHeadingDialog&)>& HeadingAnswer() {
-    static std::function<std::optional<Heading>(TableHeadingDialog&)> answer;
-    return answer;
-}
-
 // The first rows as the file holds them, each line cut to a readable width.
 QString FirstRows(std::u16string_view text) {
     QStringList rows;
@@ -45,9 +35,6 @@ QString FirstRows(std::u16string_view text) {
 }  // namespace
 
 QString AskForTableFile(QWidget* parent) {
-    if (FileAnswer()) {
-        return FileAnswer()();
-    }
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Tabelle öffnen"), QString(),
                                         QStringLiteral("Tabellen (*.csv *.tsv *.txt)"));
 }
@@ -83,27 +70,6 @@ TableHeadingDialog::TableHeadingDialog(QWidget* parent, const QString& path,
 
 Heading TableHeadingDialog::heading() const {
     return heading_->isChecked() ? Heading::Yes : Heading::No;
-}
-
-std::optional<Heading> AskForTableHeading(QWidget* parent, const QString& path,
-                                          std::u16string_view text) {
-    TableHeadingDialog dialog(parent, path, text);
-    if (HeadingAnswer()) {
-        return HeadingAnswer()(dialog);
-    }
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.heading();
-}
-
-void SetTableFileAnswerForTests(std::function<QString()> answer) {
-    FileAnswer() = std::move(answer);
-}
-
-void SetTableHeadingAnswerForTests(
-    std::function<std::optional<Heading>(TableHeadingDialog&)> answer) {
-    HeadingAnswer() = std::move(answer);
 }
 
 }  // namespace velnix::shell

@@ -14,8 +14,7 @@
 #include "shell/mapping_table.h"
 #include "shell/output_text.h"
 #include "shell/qt_text.h"
-#include "shell/table_file_dialog.h"
-#include "shell/test_registry.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -49,13 +48,6 @@ class CheckPanelTest : public QObject {
         window_ = std::make_unique<shell::MainWindow>(*platform_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        // The user takes what the table dialog guessed.
-        shell::SetTableHeadingAnswerForTests(
-            [](shell::TableHeadingDialog& dialog) { return dialog.heading(); });
-    }
-    void cleanupTestCase() {
-        shell::SetTableFileAnswerForTests({});
-        shell::SetTableHeadingAnswerForTests({});
     }
 
     // A swap is a ring, with the old names as generate cleans them up. Generate composes as
@@ -141,15 +133,15 @@ class CheckPanelTest : public QObject {
         if (QFile out(file); !content.isNull()) {
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content.toUtf8()) > 0);
         }
-        shell::SetTableFileAnswerForTests([file] { return file; });
+        platform_->tableFile = file;
         if (QString(QTest::currentDataTag()).contains("no heading")) {
-            shell::SetTableHeadingAnswerForTests([](shell::TableHeadingDialog& dialog) {
+            platform_->headingAnswer = [](shell::TableHeadingDialog& dialog) {
                 const bool seen = dialog.findChild<QCheckBox*>("chk_ueberschrift")->isChecked() &&
                                   dialog.findChild<QPlainTextEdit*>("txt_zeilen")
                                       ->toPlainText()
                                       .startsWith("Alte Namen;");
                 return seen ? std::optional(Heading::No) : std::nullopt;
-            });
+            };
         }
         table().setPairs({{u"x.prt"}, {u"y.prt"}});
         Child<QRadioButton>(window_.get(), "Option2")->setChecked(true);
@@ -168,4 +160,4 @@ class CheckPanelTest : public QObject {
 }  // namespace velnix::test
 
 #include "check_panel_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::CheckPanelTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::CheckPanelTest)

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "shell/platform/desktop_platform.h"
-#include "shell/test_registry.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -87,4 +87,4 @@ class DesktopPlatformTest : public QObject {
 }  // namespace velnix::test
 
 #include "desktop_platform_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::DesktopPlatformTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::DesktopPlatformTest)

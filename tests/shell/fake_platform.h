@@ -1,13 +1,15 @@
-// A platform of the window tests' own (settings, shell, clipboard, drives, temporary folders)
-// and the control lookups all window tests share.
+// A platform of the window tests' own (settings, shell, clipboard, drives, temporary folders,
+// answers instead of modal boxes) and the control lookups all window tests share.
 #pragma once
 
 #include <QHash>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "shell/platform/platform.h"
+#include "shell/table_file_dialog.h"
 
 namespace velnix::test {
 
@@ -28,6 +30,16 @@ class FakePlatform : public shell::Platform {
     QString userDataDirectory() const override { return path("user/Velnix"); }
     QList<shell::Drive> drives() const override { return fakeDrives; }
     QString clipboardText() const override { return clipboard; }
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    bool askToConfirm(QWidget*, const QString& text, const QString&) override {
+        questions << text;
+        return confirm;
+    }
+    QString askForTableFile(QWidget*) override { return tableFile; }
+    // Unless told otherwise, the user takes what the dialog guessed.
+    std::optional<Heading> askForTableHeading(shell::TableHeadingDialog& dialog) override {
+        return headingAnswer ? headingAnswer(dialog) : dialog.heading();
+    }
 
     // A path in the platform's temporary directory, in native form; "work" is a folder for
     // the test's own files.
@@ -38,6 +50,11 @@ class FakePlatform : public shell::Platform {
     QList<shell::Drive> fakeDrives;
     QString clipboard;
     QString program;  // a writable folder; the test may move it
+    QStringList messages;
+    QStringList questions;
+    bool confirm = true;
+    QString tableFile;
+    std::function<std::optional<Heading>(shell::TableHeadingDialog&)> headingAnswer;
 
   private:
     QTemporaryDir dir_;

@@ -5,8 +5,8 @@
 #include "shell/fake_platform.h"
 #include "shell/info_placement.h"
 #include "shell/main_window.h"
-#include "shell/test_registry.h"
 #include "shell/twips.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -33,14 +33,17 @@ class InfoWindowTest : public QObject {
     }
 
     // Right of the main window where the screen has room (a free space of exactly 0 is room),
-    // else at the screen's edge; level with it, grown in steps of 200 twips past its designed
-    // 5790 to 5800. A second click only brings it forward; the link opens in the browser.
+    // else at the screen's edge; level with it, grown while events go on in steps of 200 twips
+    // past its designed 5790 to 5800. A second click only brings it forward; the link opens in
+    // the browser.
     void opensOnceBesideTheMainWindow() {
         QCOMPARE(info::LeftEdge(14720, 0, 9200), 9200);
         QCOMPARE(info::LeftEdge(14719, 0, 9200), 0);
         QWidget* info = openInfo();
-        QVERIFY(info != nullptr);
-        QVERIFY(std::abs(info->width() - shell::Twips(*info).px(5800)) <= 1);
+        // Less than half open when the click returns (Windows' narrowest window is wider than
+        // the first steps).
+        QVERIFY(info != nullptr && info->width() < shell::Twips(*info).px(2900));
+        QTRY_VERIFY(std::abs(info->width() - shell::Twips(*info).px(5800)) <= 1);
         QCOMPARE(info->frameGeometry().top(), main_->frameGeometry().top());
         QCOMPARE(openInfo(), info);
         Click(info, "Label5");
@@ -71,4 +74,4 @@ class InfoWindowTest : public QObject {
 }  // namespace velnix::test
 
 #include "info_window_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::InfoWindowTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::InfoWindowTest)

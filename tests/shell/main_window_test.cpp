@@ -11,12 +11,11 @@
 #include "shell/layout.h"
 #include "shell/main_window.h"
 #include "shell/mapping_table.h"
-#include "shell/message_box.h"
 #include "shell/output_text.h"
 #include "shell/qt_text.h"
 #include "shell/status_line.h"
-#include "shell/test_registry.h"
 #include "shell/twips.h"
+#include "shell/window_test.h"
 #include "support/composed.h"
 #include "support/proe_session.h"
 #include "util/file_read.h"
@@ -29,9 +28,6 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<shell::MainWindow> window_;
-    QStringList messages_;
-    QStringList questions_;
-    bool writeAnyway_ = true;  // the answer to the question before writing a list with Fehler
 
     QWidget* control(const char* name) const { return Child(window_.get(), name); }
     QLineEdit* field(const char* name) const { return Child<QLineEdit>(window_.get(), name); }
@@ -59,20 +55,8 @@ class MainWindowTest : public QObject {
     void init() {
         window_.reset();
         platform_ = std::make_unique<FakePlatform>();
-        messages_.clear();
-        questions_.clear();
-        writeAnyway_ = true;
-        shell::SetMessageRecorderForTests([this](const QString& text) { messages_ << text; });
-        shell::SetQuestionAnswerForTests([this](const QString& text) {
-            questions_ << text;
-            return writeAnyway_;
-        });
         startWindow();
         field("txt_path")->setText(work());
-    }
-    void cleanupTestCase() {
-        shell::SetMessageRecorderForTests({});
-        shell::SetQuestionAnswerForTests({});
     }
 
     // OK writes what the core composes from the cleaned-up lists, or says why it wrote
@@ -131,21 +115,22 @@ class MainWindowTest : public QObject {
         const std::u16string file = RenameProPath(shell::ToU16(work()));
         fill({u"welle.prt", u"nabe.prt"}, {u"nabe.prt", u"welle.prt"});
         click("cmd_mapkeyNow");
-        writeAnyway_ = false;
+        platform_->confirm = false;
         click("cmd_okfiles");
-        QCOMPARE(questions_, {"Die Liste hat 2 Fehler (siehe Prüfung). rename.pro trotzdem "
-                              "schreiben?"});
+        QCOMPARE(platform_->questions,
+                 {"Die Liste hat 2 Fehler (siehe Prüfung). rename.pro trotzdem "
+                  "schreiben?"});
         QVERIFY(!FileExists(file) && control("Frame5")->isVisible());
         QCOMPARE(status(),
                  "rename.pro wurde nicht geschrieben: Die Liste hat 2 Fehler (siehe Prüfung).");
-        writeAnyway_ = true;
+        platform_->confirm = true;
         click("cmd_okfiles");
         QCOMPARE(status(), "Datei rename.pro wurde gespeichert in " + work() +
                                " – Die Liste hat 2 Fehler (siehe Prüfung)");
         click("cmd_reihenfolge");
         click("cmd_mapkeyNow");
         click("cmd_okfiles");
-        QCOMPARE(questions_.size(), 2);  // none for the repaired list
+        QCOMPARE(platform_->questions.size(), 2);  // none for the repaired list
         const SessionEnd end = RunMapkeys(ReadWholeFile(file).bytes, {"welle.prt", "nabe.prt"});
         QCOMPARE(end.failures, std::vector<std::string>());
         QVERIFY((end.folder == std::map<std::string, std::string>{{"welle.prt", "nabe.prt"},
@@ -173,8 +158,8 @@ class MainWindowTest : public QObject {
         click("cmd_mapkeyNow");
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
-        QCOMPARE(messages_.size(), message.isEmpty() ? 0 : 1);
-        QVERIFY(messages_.join(QString()).startsWith(message));
+        QCOMPARE(platform_->messages.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(platform_->messages.join(QString()).startsWith(message));
         QVERIFY(output()->content().empty());
         QVERIFY(!control("cmd_openmFile")->isVisible());
     }
@@ -300,4 +285,4 @@ class MainWindowTest : public QObject {
 }  // namespace velnix::test
 
 #include "main_window_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::MainWindowTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::MainWindowTest)

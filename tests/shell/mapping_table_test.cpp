@@ -11,8 +11,8 @@
 #include "shell/list_panel.h"
 #include "shell/mapping_table.h"
 #include "shell/qt_text.h"
-#include "shell/test_registry.h"
 #include "shell/twips.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -241,4 +241,4 @@ class MappingTableTest : public QObject {
 }  // namespace velnix::test
 
 #include "mapping_table_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::MappingTableTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::MappingTableTest)

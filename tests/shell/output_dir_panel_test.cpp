@@ -8,7 +8,7 @@
 #include "shell/directory_list.h"
 #include "shell/fake_platform.h"
 #include "shell/output_dir_panel.h"
-#include "shell/test_registry.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -140,4 +140,4 @@ class OutputDirPanelTest : public QObject {
 }  // namespace velnix::test
 
 #include "output_dir_panel_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::OutputDirPanelTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::OutputDirPanelTest)

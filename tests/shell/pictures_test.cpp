@@ -7,7 +7,7 @@
 #include "shell/app.h"
 #include "shell/picture_button.h"
 #include "shell/pictures.h"
-#include "shell/test_registry.h"
+#include "shell/window_test.h"
 
 namespace velnix::test {
 
@@ -65,4 +65,4 @@ class PicturesTest : public QObject {
 }  // namespace velnix::test
 
 #include "pictures_test.moc"
-VELNIX_REGISTER_QTEST(velnix::test::PicturesTest)
+VELNIX_WINDOW_TEST_MAIN(velnix::test::PicturesTest)

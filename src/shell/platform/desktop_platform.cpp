@@ -2,62 +2,18 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QStandardPaths>
-#include <QUrl>
-#include <QWidget>
 
-#include "shell/qt_text.h"
-#include "util/codepage.h"
-
-#ifdef _WIN32
-#include <windows.h>
-// The shell's header needs the declarations of windows.h first.
-#include <shellapi.h>
-#endif
+#include "shell/message_box.h"
+#include "shell/platform/os.h"
+#include "shell/table_file_dialog.h"
 
 namespace velnix::shell {
 namespace {
 
 const QString kSection = QStringLiteral("Optionen/");
-
-#ifdef _WIN32
-// ShellExecuteA takes the code page; a path with a character outside it goes the wide way
-// instead of arriving with a "?" in its place.
-bool RunShellExecute(HWND owner, const QString& operation, const QString& target) {
-    std::string ansiTarget;
-    std::string ansiOperation;
-    const bool ansi = !AppendInCodePage(ToU16(target), ansiTarget) &&
-                      !AppendInCodePage(ToU16(operation), ansiOperation);
-    HINSTANCE result;
-    if (ansi) {
-        result = ShellExecuteA(owner, operation.isEmpty() ? nullptr : ansiOperation.c_str(),
-                               ansiTarget.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    } else {
-        const std::wstring wideTarget = target.toStdWString();
-        const std::wstring wideOperation = operation.toStdWString();
-        result = ShellExecuteW(owner, operation.isEmpty() ? nullptr : wideOperation.c_str(),
-                               wideTarget.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    }
-    return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
-// "c: [System]" as Windows' own drive lists show a drive; "a:" alone when it has no label or
-// no medium. Asking an empty drive must not bring up Windows' "no disk" box.
-QString DriveLabel(const QString& root) {
-    const QString letter = root.left(2).toLower();
-    wchar_t name[MAX_PATH + 1] = {};
-    DWORD previousMode = 0;
-    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
-    const bool read = GetVolumeInformationW(reinterpret_cast<const wchar_t*>(root.utf16()), name,
-                                            MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
-    SetThreadErrorMode(previousMode, nullptr);
-    const QString label = read ? QString::fromWCharArray(name) : QString();
-    return label.isEmpty() ? letter : letter + QStringLiteral(" [") + label + QStringLiteral("]");
-}
-#endif
 
 }  // namespace
 
@@ -75,23 +31,11 @@ void DesktopPlatform::writeSetting(const QString& key, const QString& value) {
 }
 
 void DesktopPlatform::openWithShell(QWidget* owner, const QString& path) {
-#ifdef _WIN32
-    RunShellExecute(owner != nullptr ? reinterpret_cast<HWND>(owner->winId()) : nullptr, QString(),
-                    path);
-#else
-    (void)owner;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-#endif
+    os::OpenWithShell(owner, path);
 }
 
 bool DesktopPlatform::shellExecute(const QString& target, const QString& operation) {
-#ifdef _WIN32
-    return RunShellExecute(nullptr, operation, target);
-#else
-    (void)operation;
-    const QUrl url = QUrl::fromUserInput(target);
-    return QDesktopServices::openUrl(url);
-#endif
+    return os::ExecuteInShell(target, operation);
 }
 
 QString DesktopPlatform::programDirectory() const {
@@ -109,17 +53,32 @@ QList<Drive> DesktopPlatform::drives() const {
     QList<Drive> drives;
     for (const QFileInfo& drive : QDir::drives()) {
         const QString root = QDir::toNativeSeparators(drive.absoluteFilePath());
-#ifdef _WIN32
-        drives.push_back({DriveLabel(root), root});
-#else
-        drives.push_back({root, root});
-#endif
+        drives.push_back({os::DriveLabel(root), root});
     }
     return drives;
 }
 
 QString DesktopPlatform::clipboardText() const {
     return QGuiApplication::clipboard()->text();
+}
+
+void DesktopPlatform::showMessage(QWidget* parent, const QString& text) {
+    ShowMessage(parent, text);
+}
+
+bool DesktopPlatform::askToConfirm(QWidget* parent, const QString& text, const QString& confirm) {
+    return AskToConfirm(parent, text, confirm);
+}
+
+QString DesktopPlatform::askForTableFile(QWidget* parent) {
+    return AskForTableFile(parent);
+}
+
+std::optional<Heading> DesktopPlatform::askForTableHeading(TableHeadingDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.heading();
 }
 
 }  // namespace velnix::shell

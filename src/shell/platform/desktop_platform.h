@@ -1,4 +1,4 @@
-// The real desktop: QSettings (the registry on Windows), the shell, the clipboard.
+// The real desktop: QSettings (the registry on Windows), the shell, the clipboard, modal boxes.
 #pragma once
 
 #include <QSettings>
@@ -19,6 +19,10 @@ class DesktopPlatform : public Platform {
     QString userDataDirectory() const override;
     QList<Drive> drives() const override;
     QString clipboardText() const override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    bool askToConfirm(QWidget* parent, const QString& text, const QString& confirm) override;
+    QString askForTableFile(QWidget* parent) override;
+    std::optional<Heading> askForTableHeading(TableHeadingDialog& dialog) override;
 
   private:
     QSettings settings_;

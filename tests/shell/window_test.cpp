@@ -1,0 +1,37 @@
+#include "shell/window_test.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <cstdio>
+
+#include "shell/app.h"
+
+namespace velnix::test {
+
+int RunWindowTest(QObject& test, int argc, char** argv) {
+    shell::PrepareApplication();
+#ifndef _WIN32
+    return QTest::qExec(&test, argc, argv) == 0 ? 0 : 1;
+#else
+    // Under Wine QtTest's report to the standard output goes missing; through a file it arrives.
+    const QString report = QDir::temp().filePath(
+        QString::fromLatin1(test.metaObject()->className()).section(u':', -1) + ".txt");
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    args << QStringLiteral("-o") << report + QStringLiteral(",txt");
+    const int failures = QTest::qExec(&test, args);
+    QFile file(report);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+        std::fflush(stdout);
+    }
+    file.remove();
+    return failures == 0 ? 0 : 1;
+#endif
+}
+
+}  // namespace velnix::test
