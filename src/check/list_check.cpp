@@ -297,6 +297,7 @@ class Checker {
     std::u16string RowList(const std::vector<std::uint32_t>& pairs) const {
         constexpr std::size_t kShown = 6;
         std::vector<std::size_t> rows;
+        rows.reserve(pairs.size());
         for (const std::uint32_t p : pairs) {
             rows.push_back(Row(p));
         }

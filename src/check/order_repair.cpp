@@ -26,8 +26,8 @@ std::u16string IntermediateName(std::u16string_view oldName,
     }
     for (std::size_t n = 1;; ++n) {
         const std::u16string suffix = u"_velnix" + DecimalText(n);
-        const std::u16string name = base.substr(0, kMaxBaseLength - suffix.size()) + suffix +
-                                    std::u16string(parts.extension);
+        std::u16string name = base.substr(0, kMaxBaseLength - suffix.size()) + suffix +
+                              std::u16string(parts.extension);
         if (usedFolded.insert(Folded(name)).second) {
             return name;
         }

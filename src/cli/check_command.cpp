@@ -72,7 +72,7 @@ class FindingWriter {
     FindingCounts counts() const { return counts_; }
 
   private:
-    static constexpr std::size_t kFlushAt = 32 * 1024;
+    static constexpr std::size_t kFlushAt = std::size_t{32} * 1024;
 
     void Append(const std::u16string& entry) {
         if (format_ == FindingFormat::Json) {

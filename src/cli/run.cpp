@@ -176,6 +176,7 @@ int Run(const std::vector<std::string>& args) {
     }
 
     std::vector<const char*> argv;
+    argv.reserve(args.size());
     for (const auto& arg : args) {
         argv.push_back(arg.c_str());
     }

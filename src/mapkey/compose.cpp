@@ -52,7 +52,7 @@ class BlockFiller {
     bool Finish() { return Flush(); }
 
   private:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
     void Put(std::string_view piece) {
         if (piece.size() > kBlockSize - used_) {

@@ -1,6 +1,7 @@
 #include "names/table_file.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,7 +89,9 @@ bool IsFilledRow(const TableRow& row) {
 
 bool HasDotInFirstTwoCells(const TableRow& row) {
     return std::any_of(
-        row.cells.begin(), row.cells.begin() + std::min<std::size_t>(2, row.cells.size()),
+        row.cells.begin(),
+        row.cells.begin() +
+            std::min<std::ptrdiff_t>(2, static_cast<std::ptrdiff_t>(row.cells.size())),
         [](const std::u16string& cell) { return cell.find(u'.') != std::u16string::npos; });
 }
 

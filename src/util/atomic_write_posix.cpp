@@ -1,6 +1,5 @@
 // The atomic write on POSIX: a temporary without a name where the system allows one.
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
