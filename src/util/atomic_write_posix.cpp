@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>  // kill
 #include <string>
 #include <system_error>
 #include <utility>

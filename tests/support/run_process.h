@@ -16,6 +16,14 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
                          const std::u16string& folder);
 
+// Each system's own way to start the program in `folder` with its standard output and error
+// going to stdout.bin and stderr.bin there; the exit code, -1 when it could not run.
+int RunWithOutputInFolder(const std::u16string& program, const std::vector<std::string>& args,
+                          const std::u16string& folder);
+
+// True where processes are POSIX's: paths are bytes, and sh's ulimit can limit a child.
+extern const bool kOnPosix;
+
 // The folder of the running test program (the programs of the build sit beside it).
 std::u16string OwnDirectory();
 

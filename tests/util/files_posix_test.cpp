@@ -1,0 +1,42 @@
+// What atomic writes keep on POSIX: the target's permissions, and symbolic links.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+#include "util/atomic_write.h"
+#include "util/paths.h"
+
+namespace velnix {
+namespace {
+
+using namespace test;
+
+TEST(FilesTest, WriteKeepsThePermissionsOfTheTarget) {
+    TempDir dir;
+    const std::u16string target = dir.File(u"rename.pro");
+    WriteBytes(target, "a long first version\r\n");
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(ToFsPath(target), mode);
+    ASSERT_TRUE(WriteFileAtomically(ToFsPath(target), "short").ok);
+    EXPECT_EQ(std::filesystem::status(ToFsPath(target)).permissions(), mode);
+}
+
+TEST(FilesTest, WritesThroughSymbolicLinks) {
+    TempDir dir;
+    const std::filesystem::path folder = ToFsPath(dir.path());
+    WriteBytes(dir.File(u"echt/rename.pro"), "alt");
+    std::filesystem::create_symlink("echt/rename.pro", folder / "rename.pro");
+    ASSERT_TRUE(WriteFileAtomically(folder / "rename.pro", "neu").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "rename.pro"));
+    EXPECT_EQ(ReadBytes(dir.File(u"echt/rename.pro")), "neu");
+
+    std::filesystem::create_symlink("schleife", folder / "schleife");
+    const Status loop = WriteFileAtomically(folder / "schleife", "x");
+    EXPECT_NE(loop.message.find(u"symbolische Verknüpfungen"), std::u16string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "schleife"));
+}
+
+}  // namespace
+}  // namespace velnix
