@@ -208,7 +208,7 @@ void MainWindow::cmd_action_Click() {
 
 // The lists as the generate command will use them: the old names cleaned up.
 void MainWindow::checkLists() {
-    const NamePairs pairs = PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
+    const NamePairs pairs = table_->pairsToRename();
     const NameList& newNames = pairs.newNames;
     // An intermediate name that no pair takes any more is an ordinary name again.
     intermediates_.erase(std::remove_if(intermediates_.begin(), intermediates_.end(),
@@ -222,7 +222,7 @@ void MainWindow::checkLists() {
 }
 
 void MainWindow::cmd_reihenfolge_Click() {
-    const NamePairs pairs = PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
+    const NamePairs pairs = table_->pairsToRename();
     Result<RepairedList> repaired =
         RepairOrder(pairs.oldNames, pairs.newNames, CheckOptions{intermediates_, {}, {}});
     if (repaired.ok()) {
@@ -235,8 +235,7 @@ void MainWindow::cmd_reihenfolge_Click() {
 
 void MainWindow::cmd_mapkeyNow_Click() {
     platform_.writeSetting(kExpressionKey, rule_->expression());
-    const auto [oldNames, newNames] =
-        PairsToRename(table_->names(ListId::Old), table_->names(ListId::New));
+    const auto [oldNames, newNames] = table_->pairsToRename();
     table_->setNames(ListId::Old, oldNames);
     cmdOpenmFile_->hide();
 

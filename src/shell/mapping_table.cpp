@@ -15,6 +15,7 @@
 
 #include "names/editing.h"
 #include "names/list_file.h"
+#include "names/rule.h"
 #include "names/table_file.h"
 #include "shell/list_file_place.h"
 #include "shell/list_panel.h"
@@ -133,6 +134,10 @@ void MappingTable::place(const Twips& twips, int listHeightTwips) {
 
 NameList MappingTable::names(ListId list) const {
     return NamesOf(*this->list(list));
+}
+
+NamePairs MappingTable::pairsToRename() const {
+    return PairsToRename(names(ListId::Old), names(ListId::New));
 }
 
 void MappingTable::setNames(ListId list, const NameList& names) {

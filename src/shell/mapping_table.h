@@ -28,6 +28,8 @@ class MappingTable : public QObject {
     void place(const Twips& twips, int listHeightTwips);
 
     NameList names(ListId list) const;
+    // The pairs that generate, the check and the repair take: the old names cleaned up.
+    NamePairs pairsToRename() const;
     void setNames(ListId list, const NameList& names);
     // Replaces both lists as one change.
     void setPairs(const NamePairs& pairs);
