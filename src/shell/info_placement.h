@@ -12,7 +12,7 @@ inline constexpr int kReserve = 5520;
 // Directly right of the main window when the screen has room for it there (a free space of
 // exactly 0 counts as room), otherwise at the screen's left edge.
 constexpr int LeftEdge(double screenWidth, double mainLeft, double mainWidth) {
-    const float freeSpace = static_cast<float>(screenWidth - mainLeft - mainWidth - kReserve);
+    const auto freeSpace = static_cast<float>(screenWidth - mainLeft - mainWidth - kReserve);
     return freeSpace < 0 ? 0 : static_cast<int>(mainLeft + mainWidth);
 }
 

@@ -59,8 +59,9 @@ void OutputText::setBytes(const std::string& utf8) {
 }
 
 bool OutputText::focusNextPrevChild(bool next) {
-    // QScintilla keeps Tab for itself; the window's focus chain gets it back.
-    return QAbstractScrollArea::focusNextPrevChild(next);
+    // QScintilla keeps Tab for itself; the window's focus chain gets it back by passing over
+    // QScintilla's own override.
+    return QAbstractScrollArea::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 std::u16string OutputText::content() const {
