@@ -23,7 +23,7 @@ namespace {
 std::string Numbered(const std::string& before, int count, const std::string& after) {
     std::string lines;
     for (int i = 0; i < count; ++i) {
-        lines += before + std::to_string(i) + after + "\r\n";
+        lines.append(before).append(std::to_string(i)).append(after).append("\r\n");
     }
     return lines;
 }
@@ -55,7 +55,7 @@ class Sandbox {
             return test::RunProcess(program, args, dir_.path());
         }
         args[0] = Utf16ToUtf8(program);
-        args.insert(args.begin(), {"-c", "ulimit -v 60000 && exec \"$0\" \"$@\" >/dev/null"});
+        args.insert(args.begin(), {"-c", R"(ulimit -v 60000 && exec "$0" "$@" >/dev/null)"});
         return test::RunProcess(u"/bin/sh", args, dir_.path());
     }
 
