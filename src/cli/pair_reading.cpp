@@ -84,19 +84,6 @@ std::function<bool(std::string_view)> NamesOfSlices(
     };
 }
 
-// Appends the names in the code page; false when one of them cannot be written.
-bool AppendWritable(const NameList& names, EncodedNames& encoded) {
-    std::string converted;
-    for (const auto& name : names) {
-        converted.clear();
-        if (AppendWritableName(name, converted)) {
-            return false;
-        }
-        encoded.Append(converted);
-    }
-    return true;
-}
-
 // Appends a slice of the pairs, the old names with their assembly marks; false when one of
 // the names cannot be written. Without `newNames` (they come from their own file) the old
 // names alone.
@@ -104,8 +91,8 @@ bool AppendPairs(const NameList& oldNames, std::optional<NameList> newNames, Map
     const NamePairs slice = PairsToRename(oldNames, newNames ? std::move(*newNames) : NameList());
     const std::vector<bool> assemblies = AssemblyPairs(slice.oldNames);
     pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(), assemblies.end());
-    return (!newNames || AppendWritable(slice.newNames, pairs.newNames)) &&
-           AppendWritable(slice.oldNames, pairs.oldNames);
+    return (!newNames || AppendWritableNames(slice.newNames, pairs.newNames)) &&
+           AppendWritableNames(slice.oldNames, pairs.oldNames);
 }
 
 void ReserveFileSize(const std::filesystem::path& file, EncodedNames& names) {
@@ -134,7 +121,7 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
         oldRead &&
         (sources.rule || ReadPlainSlices(sources.newFile,
                                          NamesOfSlices(sources.newFile, [&](const NameList& names) {
-                                             return AppendWritable(names, pairs.newNames);
+                                             return AppendWritableNames(names, pairs.newNames);
                                          })));
     if (!newRead) {
         return std::nullopt;

@@ -44,21 +44,6 @@ std::u16string WithCrLfBreaks(std::u16string_view text) {
     return out;
 }
 
-// The names passed CheckPairs, so every one converts.
-void AppendNamesInCodePage(const NameList& names, EncodedNames& encoded) {
-    std::size_t bytes = 0;
-    for (const auto& name : names) {
-        bytes += name.size() + 1;
-    }
-    encoded.Reserve(bytes);
-    std::string converted;
-    for (const auto& name : names) {
-        converted.clear();
-        AppendInCodePage(name, converted);
-        encoded.Append(converted);
-    }
-}
-
 Status Saved(Status written, const std::filesystem::path& directory) {
     if (written.ok) {
         written.message = u"Datei rename.pro wurde gespeichert in " + FromFsPath(directory);
@@ -92,14 +77,41 @@ Result<std::string> RenameProContent(std::u16string_view text) {
     return Result<std::string>::Success(std::move(bytes));
 }
 
+bool AppendWritableNames(const NameList& names, EncodedNames& encoded) {
+    std::string converted;
+    for (const auto& name : names) {
+        converted.clear();
+        if (AppendWritableName(name, converted)) {
+            return false;
+        }
+        encoded.Append(converted);
+    }
+    return true;
+}
+
 Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames,
                                 const std::vector<std::size_t>& tableLines) {
-    if (auto problem = CheckPairs(oldNames, newNames, tableLines)) {
-        return Result<MapkeyPairs>::Failure(problem->message);
-    }
     MapkeyPairs pairs;
-    AppendNamesInCodePage(oldNames, pairs.oldNames);
-    AppendNamesInCodePage(newNames, pairs.newNames);
+    const auto bytesOf = [](const NameList& names) {
+        std::size_t bytes = 0;
+        for (const auto& name : names) {
+            bytes += name.size() + 1;
+        }
+        return bytes;
+    };
+    pairs.oldNames.Reserve(bytesOf(oldNames));
+    pairs.newNames.Reserve(bytesOf(newNames));
+    const bool written = oldNames.size() == newNames.size() &&
+                         AppendWritableNames(oldNames, pairs.oldNames) &&
+                         AppendWritableNames(newNames, pairs.newNames);
+    if (!written) {
+        // CheckPairs tests each name as AppendWritableName does: it names what stopped the
+        // encoding, in the order the user reads the lists.
+        const auto problem = CheckPairs(oldNames, newNames, tableLines);
+        return Result<MapkeyPairs>::Failure(
+            problem ? problem->message
+                    : u"Achtung : Die Namen können nicht in den Mapkey geschrieben werden !");
+    }
     pairs.assemblyPairs = AssemblyPairs(oldNames);
     pairs.run = NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames));
     return Result<MapkeyPairs>::Success(std::move(pairs));

@@ -22,7 +22,11 @@ std::u16string RenameProPath(std::u16string_view directory);
 // lacks, naming it and its line.
 Result<std::string> RenameProContent(std::u16string_view text);
 
-// The cleaned-up lists checked (see CheckPairs) and converted to the code page.
+// Appends the names in the code page; false at the first that cannot be written (CheckPairs
+// says which and why).
+bool AppendWritableNames(const NameList& names, EncodedNames& encoded);
+
+// The cleaned-up lists checked (see CheckPairs) and converted to the code page in one pass.
 Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames,
                                 const std::vector<std::size_t>& tableLines = {});
 
