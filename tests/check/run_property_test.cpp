@@ -1,5 +1,5 @@
-// What the check passes runs, and what the order repair returns runs: both shown by running the
-// composed rename.pro in a model of Pro/ENGINEER's session, over many generated lists.
+// What the check passes and what the order repair returns both run cleanly in a model of
+// Pro/ENGINEER's session, over many generated lists.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,9 +16,7 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// Lists built from the shapes that make or break a rename: plain pairs, chains written in
-// either order, rings of two to five pairs, the same name twice, unchanged pairs and pairs
-// that take their name, in all three types and in mixed letter case.
+// Lists built from the shapes that make or break a rename, in all three types, in mixed case.
 class ListMaker {
   public:
     explicit ListMaker(unsigned seed) : random_(seed) {}
@@ -96,8 +94,7 @@ bool HasErrors(const std::vector<Finding>& findings, bool orderToo = true) {
     });
 }
 
-// Runs the list's rename.pro on a folder of the intended pairs' old names: every step must
-// work, every model end under the new name of its pair, and nothing else be left.
+// Every step works on a folder of the intended old names, each model ending as its new name.
 void ExpectCleanRun(const NamePairs& list, const Pairs& intended, const std::string& what) {
     std::set<std::string> folder;
     std::map<std::string, std::string> expected;

@@ -31,8 +31,7 @@ std::string Numbered(const std::string& before, int count, const std::string& af
 // Longer than the rename.pro of a few pairs, so that a shorter one has to replace it whole.
 const std::string kOldContent = Numbered("alter Inhalt ", 4000, "");
 
-// A temporary folder, the working folder of velnix-cli, with the list files "alt" and "neu"
-// and an output folder "out" that already holds a rename.pro.
+// velnix-cli's working folder: the list files "alt" and "neu", and "out" holding a rename.pro.
 class Sandbox {
   public:
     explicit Sandbox(std::string_view oldBytes = "", std::string_view newBytes = "") {
@@ -40,8 +39,8 @@ class Sandbox {
         test::WriteBytes(dir_.File(u"neu"), newBytes);
         test::WriteBytes(RenameProPath(outDir_), kOldContent);
     }
-    // The arguments separated by single spaces, '' for an empty one; with a first word LIMITED,
-    // velnix-cli runs with 60 MB of address space and its standard output goes nowhere.
+    // Arguments split at single spaces, '' for an empty one; after a first word LIMITED,
+    // velnix-cli runs in 60 MB of address space, its standard output going nowhere.
     test::ProcessResult Run(std::string_view line) const {
         std::vector<std::string> args;
         for (std::size_t start = 0; start < line.size();) {
@@ -70,8 +69,8 @@ class Sandbox {
     std::u16string outDir_ = dir_.File(u"out");
 };
 
-// Longer than a slice of the reading (a megabyte): 6000 names "<stem>x…x<i>.prt" of about 200
-// characters, ending in CR LF, LF and CR by turns, every 1000th empty, then `last`.
+// Longer than a slice of the reading (a megabyte): 6000 names of about 200 characters, ending
+// in CR LF, LF and CR by turns, every 1000th empty, then `last`.
 std::string ManyNames(const std::string& stem, const std::string& last) {
     static const char* const kEnds[] = {"\r\n", "\n", "\r"};
     std::string list;
@@ -86,8 +85,7 @@ const std::string kManyOld = ManyNames("C:\\work\\teil", "last.asm");
 const std::string kManyNew = ManyNames("neu", "x.asm");
 // 300000 short names: their rename.pro of hundreds of megabytes fits in 60 MB of address space.
 const std::string kPlentyOfNames = Numbered("teil", 300000, ".prt");
-// The cases below hold views of these: each test runs in a process of its own, which would
-// otherwise copy megabytes of lists into every case first.
+// The cases hold views of these: each test's process would otherwise copy them all first.
 const std::string kBackQuoteLast = ManyNames("neu", "x`y.prt");
 const std::string kPlentyWithUmlaut = "K\xC3\xBChler" + kPlentyOfNames;
 const std::string kLatin1First = "K\xFChler.prt\n" + kManyOld + "\r\nK\xC3\xBChler.asm";

@@ -1,5 +1,4 @@
-// The list files on disk and the encodings a Windows user meets; fuzz/list_file.cpp checks
-// the line rules and the decoding against references on any input.
+// The list files on disk and the encodings a Windows user meets (fuzz/list_file.cpp: any input).
 #include "names/list_file.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +15,7 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-// A lone LF stays in a list file's entry but ends a pasted line; pasting drops empty lines
-// and the heading "Name".
+// A lone LF stays in a list file's entry; pasting drops empty lines and the heading "Name".
 TEST(LineRulesTest, ListFilesEndLinesAtCrLfOrCrAndPastingAtAnyLineEnd) {
     const std::u16string text = u"Name\r\na\nb\r\rc";
     EXPECT_EQ(SplitListFileLines(text), (NameList{u"Name", u"a\nb", u"", u"c"}));

@@ -1,5 +1,4 @@
-// The area "Prüfung" driven as the user drives it: the findings follow the lists, a finding
-// marks its pair, the repair mends the order, generate warns; two columns fill both lists.
+// The area "Prüfung" driven as the user drives it, and two columns filling both lists.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -50,9 +49,8 @@ class CheckPanelTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
 
-    // A swap is a ring, with the old names as generate cleans them up. Generate composes as
-    // always and points at the check; Tab leads from the lists to the findings and the repair,
-    // which opens the ring through a temporary name.
+    // A swap is a ring, with the old names as generate cleans them up; generate composes as
+    // always and points at the check.
     void swapIsFoundAndRepaired() {
         table().setPairs({{u"C:\\work\\a.prt.3", u"b.prt"}, {u"b.prt", u"a.prt"}});
         QCOMPARE(text("lbl_pruefung"), "2 Fehler");
@@ -73,9 +71,8 @@ class CheckPanelTest : public QObject {
         QVERIFY(!control("cmd_reihenfolge")->isEnabled() && list("list_pruefung")->count() == 0);
     }
 
-    // A finding marks and shows its pair in both lists, by a click or Enter, and leaves the
-    // active list and the list panel alone; one about the lists as a whole (line 0: the counts
-    // differ) marks nothing. Hundreds of findings end in a line that counts the rest.
+    // A finding leaves the active list and the panel alone; one about the lists as a whole (line
+    // 0: the counts differ) marks nothing. Hundreds of findings end in a line counting the rest.
     void findingMarksItsPair() {
         NameList oldNames;
         for (int k = 1; k <= 400; ++k) {
@@ -105,8 +102,7 @@ class CheckPanelTest : public QObject {
         QVERIFY(control("kontextmenue")->isVisible());
     }
 
-    // Two columns from a spreadsheet or a table file give pairs, the heading row passed over,
-    // whichever list is active; a broken table changes nothing and says why.
+    // Pairs whichever list is active; a broken table changes nothing and says why.
     void twoColumnsFillBothLists_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("content");
@@ -120,7 +116,6 @@ class CheckPanelTest : public QObject {
         QTest::newRow("paste, third column") << "paste" << "a.prt\tb.prt\tc" << "x.prt | y.prt" << refused << "Keine Probleme";
         QTest::newRow("paste, one column") << "paste" << "a.prt\nb.prt" << "x.prt | y.prt,a.prt,b.prt" << QString() << "1 Fehler";
         QTest::newRow("table") << "cmd_tabelle" << "Name;Neu\r\na.prt;b.prt\r\n" << "a.prt | b.prt" << heading << "Keine Probleme";
-        QTest::newRow("table without heading") << "cmd_tabelle" << "teil1;teil2\r\nteil3;teil4\r\n" << "teil1,teil3 | teil2,teil4" << QString() << "2 Fehler, 2 Warnungen";
         QTest::newRow("table, the user says no heading") << "cmd_tabelle" << "Alte Namen;Neue Namen\r\na.prt;b.prt\r\n" << "Alte Namen,a.prt | Neue Namen,b.prt" << QString() << "2 Fehler, 1 Warnung";
         QTest::newRow("missing table") << "cmd_tabelle" << QString() << "x.prt | y.prt" << "Fehler : Die Datei" << "Keine Probleme";
         // clang-format on

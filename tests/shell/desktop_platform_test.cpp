@@ -56,7 +56,6 @@ class DesktopPlatformTest : public QObject {
         }
     }
 
-    // Where the list files go when the program's folder is not writable.
     // The layout was drawn for Windows' interface font at 8 points: the face asked for must
     // be the face drawn, not one that Qt picks for a name it cannot find (under Wine a math
     // font, in which single-line fields show no text).

@@ -41,8 +41,7 @@ class FakePlatform : public shell::Platform {
         return headingAnswer ? headingAnswer(dialog) : dialog.heading();
     }
 
-    // A path in the platform's temporary directory, in native form; "work" is a folder for
-    // the test's own files.
+    // A path in the platform's temporary directory, in native form; "work" is the test's own.
     QString path(const QString& relative) const;
 
     QHash<QString, QString> settings;

@@ -33,9 +33,8 @@ class InfoWindowTest : public QObject {
     }
 
     // Right of the main window where the screen has room (a free space of exactly 0 is room),
-    // else at the screen's edge; level with it, grown while events go on in steps of 200 twips
-    // past its designed 5790 to 5800. A second click only brings it forward; the link opens in
-    // the browser.
+    // else at the screen's edge; grown while events go on, in steps of 200 twips past its
+    // designed 5790 to 5800. A second click only brings it forward.
     void opensOnceBesideTheMainWindow() {
         QCOMPARE(info::LeftEdge(14720, 0, 9200), 9200);
         QCOMPARE(info::LeftEdge(14719, 0, 9200), 0);

@@ -1,5 +1,4 @@
-// The main window driven as the user drives it: generate, write, discard, open, remember,
-// resize, read the status line, move with Tab.
+// The main window driven as the user drives it.
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include "shell/twips.h"
 #include "shell/window_test.h"
 #include "support/composed.h"
-#include "support/proe_session.h"
 #include "util/file_read.h"
 #include "util/paths.h"
 
@@ -59,9 +57,8 @@ class MainWindowTest : public QObject {
         field("txt_path")->setText(work());
     }
 
-    // OK writes what the core composes from the cleaned-up lists, or says why it wrote
-    // nothing: the user's edit holds a character that the code page lacks, or a folder is in
-    // the file's place. The written file opens from the button and by a double click.
+    // OK writes what the core composes from the cleaned-up lists, or says why it wrote nothing;
+    // the written file opens from the button and by a double click.
     void generateThenOk_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
@@ -108,8 +105,7 @@ class MainWindowTest : public QObject {
                  QStringList(failure.isEmpty() ? 2 : 0, "open " + shell::ToQString(file)));
     }
 
-    // A list with Fehler is written only when the user says so, once, and the status line says
-    // what happened; a swap repaired in the window writes a file that runs clean.
+    // A list with Fehler is written only when the user says so, once.
     void okAsksBeforeWritingAListWithErrors() {
         const auto status = [this] { return Child<QLabel>(window_.get(), "lbl_status")->text(); };
         const std::u16string file = RenameProPath(shell::ToU16(work()));
@@ -127,18 +123,9 @@ class MainWindowTest : public QObject {
         click("cmd_okfiles");
         QCOMPARE(status(), "Datei rename.pro wurde gespeichert in " + work() +
                                " – Die Liste hat 2 Fehler (siehe Prüfung)");
-        click("cmd_reihenfolge");
-        click("cmd_mapkeyNow");
-        click("cmd_okfiles");
-        QCOMPARE(platform_->questions.size(), 2);  // none for the repaired list
-        const SessionEnd end = RunMapkeys(ReadWholeFile(file).bytes, {"welle.prt", "nabe.prt"});
-        QCOMPARE(end.failures, std::vector<std::string>());
-        QVERIFY((end.folder == std::map<std::string, std::string>{{"welle.prt", "nabe.prt"},
-                                                                  {"nabe.prt", "welle.prt"}}));
     }
 
-    // The close picture drops the text. Lists that cannot make mapkeys drop it too, and say
-    // why, except while the new names are still to be filled in.
+    // Lists that cannot make mapkeys drop the text and say why, unless the new names are to come.
     void listsThatCannotMakeMapkeysComposeNothing_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
@@ -164,8 +151,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!control("cmd_openmFile")->isVisible());
     }
 
-    // The rule's fields derive the new names; they and the folder survive a restart, and the
-    // expression is stored at generate already.
+    // The expression is stored at generate already, not only at the exit.
     void ruleAndFolderSurviveARestart() {
         fill({u"prt_prt.prt", u""}, {u"manual"});
         field("txt_rename")->setText("prt");
@@ -183,8 +169,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(field("txt_path")->text(), work() + "-fehlt");
     }
 
-    // A handle switches the width and hands the keyboard to the other handle, so that the
-    // next Space switches back.
+    // The keyboard goes to the other handle, so that the next Space switches back.
     void handlesSwitchTheWidth() {
         const int collapsed = window_->width();
         control("imgOpen")->setFocus();
@@ -197,9 +182,7 @@ class MainWindowTest : public QObject {
         QVERIFY(control("imgOpen")->hasFocus() && !control("imgclose")->isVisible());
     }
 
-    // The lower controls move with the height and the lists and the output text grow with
-    // it. A long message wraps, a path breaking where it must, into room that the controls
-    // above make; it is the tool tip too.
+    // A long message wraps, a path breaking where it must; it is the tool tip too.
     void lowerControlsMakeRoomForTheWholeMessage_data() {
         QTest::addColumn<int>("heightTwips");
         QTest::addColumn<QString>("message");
@@ -254,8 +237,7 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // Collapsed, the output text lies beyond the edge and Tab never leads there; seen, Tab
-    // leads in and on again instead of typing into it.
+    // Seen, Tab leads into the output text and on again instead of typing into it.
     void tabReachesTheOutputTextOnlyWhenSeen_data() {
         QTest::addColumn<int>("widthTwips");
         QTest::addColumn<bool>("reached");

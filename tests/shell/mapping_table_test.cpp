@@ -1,5 +1,4 @@
-// The two name lists: which list a mouse button or key makes active, the list panel's
-// commands, and where the list files go.
+// The two name lists: mouse buttons and keys, the list panel's commands, the list files.
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,8 +26,7 @@ class MappingTableTest : public QObject {
 
     shell::ListPanel* panel() const { return table_->panel(); }
     QListWidget* list(ListId id) const { return table_->list(id); }
-    // Each list with its mark in brackets, the active list, the panel when open, a message
-    // in the status line, the single entry field when filled: "a,[b] | x | old panel".
+    // The lists, marks in brackets, the active one, and what is shown: "a,[b] | x | old panel".
     QString state() const {
         QStringList lists;
         for (const ListId id : {ListId::Old, ListId::New}) {
@@ -48,8 +46,7 @@ class MappingTableTest : public QObject {
             ->setChecked(true);
     }
     QListWidget* newList() const { return list(ListId::New); }
-    // A button on an entry of the new list, which is marked on its empty entry, or below the
-    // entries (row -1). The panel is open unless the button must open it.
+    // A button on an entry of the new list (marked on its empty one), or below them (row -1).
     void press(Qt::MouseButton button, int row, Qt::KeyboardModifiers keys = {}) {
         panel()->setVisible(button != Qt::RightButton);
         {
@@ -101,10 +98,8 @@ class MappingTableTest : public QObject {
         list(ListId::Old)->setCurrentRow(2);
     }
 
-    // From the old list active and marked on "b", the panel closed: the right button and the
-    // menu keys (or the context-menu event made of them) open the panel, the left button closes
-    // it, each activating its list; the one mark stays wherever the user clicks. Commands act
-    // on the active list; only adding keeps the panel open.
+    // From the old list active and marked on "b", the panel closed. The one mark stays wherever
+    // the user clicks; only adding keeps the panel open.
     void pressesAndCommands_data() {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("after");
@@ -166,8 +161,7 @@ class MappingTableTest : public QObject {
                     "\"" + shell::ToQString(ListCaption(table_->activeList())) + "\""));
     }
 
-    // Opened by the keyboard, the panel takes it: Tab walks its commands, the pictures
-    // included, and shows where it is; a command run hands the keyboard back to the list.
+    // Opened by the keyboard, the panel takes it; a command run hands it back to the list.
     void keyboardWalksThePanel() {
         newList()->setFocus();
         QHash<QString, QImage> unfocused;
@@ -189,8 +183,7 @@ class MappingTableTest : public QObject {
     }
 
     // Beside the program when a file can be created there (only trying tells: root may write
-    // to /proc by the bits), else in the user's data directory, created when needed, as the
-    // status line says; opening falls back to the other place, and the probe leaves nothing.
+    // to /proc by the bits), else in the user's data directory; the probe leaves nothing.
     void listFilesGoWhereTheUserCanWrite_data() {
         QTest::addColumn<QString>("program");  // empty: a writable folder
         QTest::newRow("portable copy") << QString();

@@ -1,5 +1,4 @@
-// The output-directory panel on real directory trees: the field, the drive list and the
-// directory list follow each other, and the directory list moves as the user moves it.
+// The output-directory panel on real directory trees.
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -43,8 +42,7 @@ class OutputDirPanelTest : public QObject {
     }
 
     // Typing moves the list only to a directory that exists, and the field keeps the typing;
-    // when the panel opens, the list moves to an existing directory in the field, otherwise
-    // the field takes the list's.
+    // when the panel opens, an existing directory in the field wins, else the list's.
     void fieldAndListFollowEachOther_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("listed");
@@ -63,8 +61,7 @@ class OutputDirPanelTest : public QObject {
         QCOMPARE(panel->listedDirectory(), dir(listed));
     }
 
-    // A drive that is not there changes nothing but the status line; back on a drive, the
-    // list returns to the directory last shown there, if it still exists.
+    // A missing drive changes only the status line; a drive returns to its last directory.
     void drivesRememberTheirDirectory() {
         platform_->fakeDrives << shell::Drive{"D:", dir("delta") + QDir::separator()}
                               << shell::Drive{"X:", dir("nowhere") + QDir::separator()};
@@ -85,9 +82,8 @@ class OutputDirPanelTest : public QObject {
         QCOMPARE(panel->pathText(), dir("delta"));
     }
 
-    // The list shows the ancestors from the root down, then the subfolders sorted without
-    // regard to case. It moves to an existing directory only, named in its normal form, also
-    // by Enter or a double click on an entry, and signals only a real change.
+    // The ancestors from the root down, then the subfolders regardless of case. It moves to an
+    // existing directory only, named in its normal form, and signals only a real change.
     void directoryListMoves_data() {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("listed");  // relative to the tree; "/" is the root

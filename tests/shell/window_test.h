@@ -12,8 +12,7 @@ namespace velnix::test {
 // What a table row does before its outcome is checked.
 using Steps = std::function<void()>;
 
-// Runs the test functions that the arguments name (all without), in an application prepared
-// as the window program prepares its own; 0 when all passed.
+// Runs the named test functions (all without) in an application prepared as the window's own.
 int RunWindowTest(QObject& test, int argc, char** argv);
 
 }  // namespace velnix::test

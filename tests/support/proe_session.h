@@ -1,5 +1,4 @@
-// A small model of a Pro/ENGINEER session running the mapkeys of a rename.pro: the oracle that
-// tells whether a written file renames cleanly, step by step.
+// A small model of a Pro/ENGINEER session: tells whether a rename.pro renames cleanly.
 #pragma once
 
 #include <map>
@@ -12,15 +11,12 @@ namespace velnix::test {
 
 struct SessionEnd {
     std::vector<std::string> failures;  // one line per step that failed: "umb2: …"
-    // The files of the folder at the end, by name in lower case, each with the name its model
-    // had at the start.
+    // The folder's files at the end, in lower case, each with its model's name at the start.
     std::map<std::string, std::string> folder;
 };
 
-// Loads the file's mapkeys and runs mapkey `start` in a session whose working folder holds
-// `folder` (names as Pro/ENGINEER stores them: lower case, each a model of its own). A failing
-// step does not stop the run: the next step acts on whatever window is active, as in
-// Pro/ENGINEER.
+// Runs mapkey `start` of the file with `folder` (in lower case) as the working folder. As in
+// Pro/ENGINEER a failing step does not stop the run: the next acts on the active window.
 SessionEnd RunMapkeys(std::string_view file, const std::set<std::string>& folder,
                       std::string_view start = "rename");
 

@@ -16,8 +16,7 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::u16string& program, const std::vector<std::string>& args,
                          const std::u16string& folder);
 
-// Each system's own way to start the program in `folder` with its standard output and error
-// going to stdout.bin and stderr.bin there; the exit code, -1 when it could not run.
+// Each system's own: runs it with its output in stdout.bin and stderr.bin; -1: could not run.
 int RunWithOutputInFolder(const std::u16string& program, const std::vector<std::string>& args,
                           const std::u16string& folder);
 

@@ -20,8 +20,7 @@ class TempDir {
     std::u16string path_;
 };
 
-// Whole-file helpers that fail the test loudly instead of returning errors; writing creates
-// the missing folders on the way.
+// Whole files, failing the test loudly; writing creates the missing folders.
 std::string ReadBytes(const std::u16string& path);
 void WriteBytes(const std::u16string& path, std::string_view bytes);
 
