@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "util/atomic_write.h"
 #include "util/file_read.h"
@@ -10,6 +11,23 @@
 #include "util/unicode.h"
 
 namespace velnix::test {
+namespace {
+
+// The lines as the diff shows them: without CR LF (a line without it is marked), long ones cut.
+std::vector<std::string> ShownLines(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
+        end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        const std::string_view line = text.substr(start, end - start);
+        const bool crLf = line.size() >= 2 && line.substr(line.size() - 2) == "\r\n";
+        const std::string_view shown = line.substr(0, line.size() - (crLf ? 2 : 0));
+        lines.push_back(std::string(shown.substr(0, 160)) + (shown.size() > 160 ? "..." : "") +
+                        (crLf ? "" : " (no CR LF)"));
+    }
+    return lines;
+}
+
+}  // namespace
 
 testing::AssertionResult MatchesGolden(const std::string& name, const std::string& text) {
     // The source folder's path from the build: under Wine a Linux path is one on drive Z:.
@@ -24,21 +42,14 @@ testing::AssertionResult MatchesGolden(const std::string& name, const std::strin
     if (golden.ok && golden.bytes == text) {
         return testing::AssertionSuccess();
     }
-    // Both from the start of the line where they part, escaped so that CR LF shows.
-    const auto at = static_cast<std::size_t>(
-        std::mismatch(golden.bytes.begin(), golden.bytes.end(), text.begin(), text.end()).first -
-        golden.bytes.begin());
-    const std::size_t from = at == 0 ? 0 : golden.bytes.rfind('\n', at - 1) + 1;
-    const auto shown = [from](const std::string& s) {
-        return testing::PrintToString(s.substr(std::min(from, s.size()), 240));
-    };
+    // GoogleTest's own line diff (internal, but what its comparisons of strings print).
     return testing::AssertionFailure()
            << "the text differs from tests/golden/" << name
            << (golden.ok ? "" : ", which cannot be read,") << " (" << golden.bytes.size()
-           << " bytes expected, " << text.size() << " bytes made) in line "
-           << std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(from), '\n') + 1
-           << ":\nexpected " << shown(golden.bytes) << "\nmade     " << shown(text)
-           << "\nIf the change is meant: VELNIX_UPDATE_GOLDEN=1 ctest, then git diff tests/golden";
+           << " bytes expected, " << text.size() << " bytes made):\n--- " << name << "\n+++ made\n"
+           << testing::internal::edit_distance::CreateUnifiedDiff(ShownLines(golden.bytes),
+                                                                  ShownLines(text), 3)
+           << "If the change is meant: VELNIX_UPDATE_GOLDEN=1 ctest, then git diff tests/golden";
 }
 
 }  // namespace velnix::test

@@ -7,9 +7,10 @@
 
 namespace velnix::test {
 
-// Passes when `text` equals the golden file `name` byte for byte, else shows the line where
-// they part (an unreadable file counts as empty). VELNIX_UPDATE_GOLDEN=1 writes `text` into
-// the file in the source tree instead, so that `git diff tests/golden` shows the change.
+// Passes when `text` equals the golden file `name` byte for byte, and otherwise shows the
+// lines that differ as a unified diff (an unreadable file counts as empty). With
+// VELNIX_UPDATE_GOLDEN=1 in the environment it writes `text` into the file in the source tree
+// instead, so that `git diff tests/golden` shows the change.
 testing::AssertionResult MatchesGolden(const std::string& name, const std::string& text);
 
 }  // namespace velnix::test
