@@ -10,6 +10,9 @@ Severity SeverityOf(FindingCode code) {
         case FindingCode::NonAsciiLetter:
         case FindingCode::UnknownType:
         case FindingCode::DrawingName:
+        case FindingCode::DrawingNotListed:
+        case FindingCode::NotInSession:
+        case FindingCode::FolderUnreadable:
             return Severity::Warning;
         default:
             return Severity::Error;
@@ -64,6 +67,16 @@ const char* FindingCodeName(FindingCode code) {
             return "unbekannter-typ";
         case FindingCode::DrawingName:
             return "zeichnungsname";
+        case FindingCode::MissingInFolder:
+            return "fehlt-im-ordner";
+        case FindingCode::TakenInFolder:
+            return "belegt-im-ordner";
+        case FindingCode::DrawingNotListed:
+            return "zeichnung-fehlt";
+        case FindingCode::NotInSession:
+            return "nicht-in-sitzung";
+        case FindingCode::FolderUnreadable:
+            return "ordner-unlesbar";
     }
     return "";
 }

@@ -31,6 +31,12 @@ enum class FindingCode {
     NonAsciiLetter,
     UnknownType,
     DrawingName,
+    // Against the working folder:
+    MissingInFolder,   // Fehler: the old name has no file there
+    TakenInFolder,     // Fehler: the new name has a file there that no earlier pair frees
+    DrawingNotListed,  // Warnung: a drawing of a renamed model stays behind
+    NotInSession,      // Warnung: assemblies and drawings of the folder miss the run
+    FolderUnreadable,  // Warnung: the folder could not be read
 };
 
 struct Finding {

@@ -9,6 +9,7 @@
 
 #include "check/finding.h"
 #include "check/name_source.h"
+#include "check/working_folder.h"
 
 namespace velnix {
 
@@ -18,6 +19,11 @@ struct CheckOptions {
     // For lists from a table file: each pair's line in the file, and the file's name.
     std::vector<std::size_t> tableLines;
     std::u16string tableName;
+    // The folder where the run happens, when known: its files are checked as well.
+    const WorkingFolder* folder = nullptr;
+    // The run loads the folder's other assemblies and drawings (see ModelsToLoadAlong), so
+    // that they miss it is no warning.
+    bool loadFolder = false;
 };
 
 // The old names as the generate command cleans them up, the new names as they stand. Names

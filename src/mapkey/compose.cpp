@@ -167,7 +167,14 @@ MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames) {
     return pairs;
 }
 
-bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink) {
+MapkeyPairs UndoPairs(const MapkeyPairs& pairs) {
+    (void)pairs;
+    return {};  // TODO
+}
+
+bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink,
+                    const MapkeyNames& names) {
+    (void)names;  // TODO
     if (pairs.oldNames.size() != pairs.newNames.size() ||
         pairs.assemblyPairs.size() != pairs.newNames.size()) {
         return false;

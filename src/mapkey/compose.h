@@ -80,7 +80,33 @@ struct MapkeyPairs {
     EncodedNames newNames;
     std::vector<bool> assemblyPairs;
     MadeAndRemoved run;
+    // Assemblies and drawings of the folder that the list does not rename (see
+    // ModelsToLoadAlong): opened with the old files at the start and saved after the new ones,
+    // so that their references follow the renamed models. Empty unless the user asks for it.
+    EncodedNames loadAlong;
 };
+
+// The mapkey names of one file. Those of rename.pro and of its undo file differ in every name,
+// so that both files can be loaded into one session.
+struct MapkeyNames {
+    std::string_view master;       // the mapkey the user runs
+    std::string_view pairPrefix;   // pair mapkeys: the prefix and the pair index in decimal
+    std::string_view callAll;      // defined and called alike
+    std::string_view saveAll;      // as defined
+    std::string_view saveAllCall;  // as the master mapkey calls it
+    std::string_view saveAsm;
+    std::string_view saveAsmCall;
+};
+// rename.pro's names, its calls in their historic letter case.
+inline constexpr MapkeyNames kRenameMapkeys{"rename",     "umb",        "CallALLNow", "saveALLNow",
+                                            "SaveAllNow", "saveASMNow", "SaveASMNow"};
+inline constexpr MapkeyNames kUndoMapkeys{
+    "zurueck",        "zur",           "CallALLZurueck", "saveALLZurueck", "saveALLZurueck",
+    "saveASMZurueck", "saveASMZurueck"};
+
+// The pairs that undo a run of `pairs`: each new name back to its old one, the last pair
+// first, with the marks of what this run makes and removes, and the same models loaded along.
+MapkeyPairs UndoPairs(const MapkeyPairs& pairs);
 
 // Fills pairs.run from the encoded names.
 void MarkMadeAndRemoved(MapkeyPairs& pairs);
@@ -99,7 +125,8 @@ enum class TextEnd { OutputBox, RenamePro };
 // handed to the sink in blocks of a few dozen kilobytes after telling it the whole length:
 // a text of 100 MB costs no 100 MB of memory on its way into a file. Lists of different
 // length compose nothing. False when the sink refused a block or the lists differ in length.
-bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink);
+bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink,
+                    const MapkeyNames& names = kRenameMapkeys);
 
 // Collects the text in a string.
 class StringSink final : public BlockSink {

@@ -117,11 +117,15 @@ Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNam
     return Result<MapkeyPairs>::Success(std::move(pairs));
 }
 
-Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content) {
+Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content,
+                      const MapkeyPairs* undoOf) {
+    (void)undoOf;  // TODO
     return Saved(WriteFileAtomically(directory / kRenameFileName, content), directory);
 }
 
-Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs) {
+Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,
+                      const MapkeyPairs* undoOf) {
+    (void)undoOf;  // TODO
     return Saved(WriteFileAtomically(directory / kRenameFileName,
                                      [&pairs](BlockSink& file) {
                                          return ComposeMapkeys(pairs, TextEnd::RenamePro, file);

@@ -13,6 +13,8 @@
 namespace velnix {
 
 inline constexpr char16_t kRenameFileName[] = u"rename.pro";
+// The file that undoes a run of rename.pro, with the master mapkey "zurueck".
+inline constexpr char16_t kUndoFileName[] = u"rename_zurueck.pro";
 
 // The directory joined with "rename.pro" (no second separator after a drive's root).
 std::u16string RenameProPath(std::u16string_view directory);
@@ -34,7 +36,13 @@ Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNam
 // mapkeys of encoded pairs composed straight into the file, in blocks. Success carries the
 // status text "Datei rename.pro wurde gespeichert in " + directory; failure a "Fehler : "
 // message.
-Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content);
-Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs);
+//
+// With `undoOf`, rename_zurueck.pro is written beside it, composed from UndoPairs(*undoOf):
+// both files are complete before either replaces what was there, a failure leaves both as
+// they were and names the file that failed, and the status text names both files.
+Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content,
+                      const MapkeyPairs* undoOf = nullptr);
+Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,
+                      const MapkeyPairs* undoOf = nullptr);
 
 }  // namespace velnix
