@@ -13,6 +13,7 @@ struct GenerateOptions {
     bool toStdout = false;
     bool repairOrder = false;
     bool strict = false;  // refuse lists with Fehler
+    bool undo = false;    // rename_zurueck.pro beside rename.pro
 };
 
 int Generate(const GenerateOptions& options);

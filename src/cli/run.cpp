@@ -14,8 +14,8 @@ namespace velnix::cli {
 namespace {
 
 constexpr char16_t kUsage[] =
-    u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS | --stdout) [--repair-order] "
-    u"[--strict]\n"
+    u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS [--undo] | --stdout) "
+    u"[--repair-order] [--strict]\n"
     u"        velnix-cli check LISTEN [--format json]\n"
     u"LISTEN: --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) oder --pairs TABELLE "
     u"[--heading ja|nein|auto]\n"
@@ -158,6 +158,9 @@ int Run(const std::vector<std::string>& args) {
                        "Die Reihenfolge vorher reparieren (Ketten und Ringe)");
     generate->add_flag("--strict", options.strict,
                        "Nichts schreiben, wenn die Prüfung Fehler findet");
+    generate->add_flag("--undo", options.undo,
+                       "Neben rename.pro auch rename_zurueck.pro schreiben, deren Mapkey "
+                       "\"zurueck\" das Umbenennen rückgängig macht (nur mit --out)");
 
     SourceArguments checkSource;
     std::string format = "text";
@@ -210,6 +213,11 @@ int Run(const std::vector<std::string>& args) {
     }
     if (outOption->count() > 0 && outDirectory.empty()) {
         return UsageError(u"Die Angabe --out ist leer.");
+    }
+    if (options.undo && options.toStdout) {
+        return UsageError(
+            u"--undo schreibt rename_zurueck.pro als zweite Datei in das Verzeichnis von --out "
+            u"und geht daher nicht mit --stdout.");
     }
     options.sources = ToSources(generateSource);
     options.outDirectory = ArgumentPath(outDirectory);
