@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "cli/folder_options.h"
 #include "cli/pair_reading.h"
 
 namespace velnix::cli {
@@ -13,7 +14,10 @@ struct GenerateOptions {
     bool toStdout = false;
     bool repairOrder = false;
     bool strict = false;  // refuse lists with Fehler
-    bool undo = false;    // rename_zurueck.pro beside rename.pro
+    // The folder of --out is the working folder: checked, and used as these ask.
+    bool withDrawings = false;
+    bool loadFolder = false;
+    bool undo = false;  // rename_zurueck.pro beside rename.pro
 };
 
 int Generate(const GenerateOptions& options);
