@@ -130,7 +130,7 @@ int Generate(const GenerateOptions& options) {
         WriteMessage(stderr, refusal->message);
         return refusal->exitCode;
     }
-    PairsToWrite& toWrite = std::get<PairsToWrite>(read);
+    auto& toWrite = std::get<PairsToWrite>(read);
     if (folder && options.loadFolder) {
         LoadAlong(*folder, toWrite.pairs);
     }
