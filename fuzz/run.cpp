@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 
 #include "check/list_check.h"
@@ -41,17 +40,18 @@ bool HasErrors(const std::vector<velnix::Finding>& findings) {
 
 void RequireCleanRun(const velnix::NamePairs& list, const velnix::NameList& oldNames,
                      const velnix::NameList& newNames) {
-    std::set<std::string> folder;
-    std::map<std::string, std::string> intended;
+    velnix::test::Folder folder;
+    std::map<std::string, velnix::test::Model> intended;
     for (std::size_t i = 0; i < oldNames.size(); ++i) {
-        folder.insert(velnix::test::Lowered(velnix::Utf16ToUtf8(oldNames[i])));
-        intended[velnix::test::Lowered(velnix::Utf16ToUtf8(newNames[i]))] =
-            velnix::test::Lowered(velnix::Utf16ToUtf8(oldNames[i]));
+        const std::string oldName = velnix::test::Lowered(velnix::Utf16ToUtf8(oldNames[i]));
+        folder[oldName] = {{oldName, {}}};
+        intended[velnix::test::Lowered(velnix::Utf16ToUtf8(newNames[i]))] = {oldName, {}};
     }
     const auto end = velnix::test::RunMapkeys(
-        velnix::test::ComposedRenamePro(list.oldNames, list.newNames), folder);
+        {velnix::test::ComposedRenamePro(list.oldNames, list.newNames)}, folder);
     Require(end.failures.empty(), "the run has no failed step");
-    Require(end.folder == intended, "every model ends under its new name, nothing else is left");
+    Require(velnix::test::Newest(end.folder) == intended,
+            "every model ends under its new name, nothing else is left");
 }
 
 }  // namespace

@@ -96,16 +96,16 @@ bool HasErrors(const std::vector<Finding>& findings, bool orderToo = true) {
 
 // Every step works on a folder of the intended old names, each model ending as its new name.
 void ExpectCleanRun(const NamePairs& list, const Pairs& intended, const std::string& what) {
-    std::set<std::string> folder;
-    std::map<std::string, std::string> expected;
+    test::Folder folder;
+    std::map<std::string, test::Model> expected;
     for (const auto& [oldName, newName] : intended) {
-        folder.insert(test::Lowered(oldName));
-        expected[test::Lowered(newName)] = test::Lowered(oldName);
+        folder[test::Lowered(oldName)] = {{oldName, {}}};
+        expected[test::Lowered(newName)] = {oldName, {}};
     }
     const test::SessionEnd end =
-        test::RunMapkeys(test::ComposedRenamePro(list.oldNames, list.newNames), folder);
+        test::RunMapkeys({test::ComposedRenamePro(list.oldNames, list.newNames)}, folder);
     EXPECT_EQ(end.failures, std::vector<std::string>()) << what;
-    EXPECT_EQ(end.folder, expected) << what;
+    EXPECT_EQ(test::Newest(end.folder), expected) << what;
 }
 
 TEST(RunPropertyTest, WhatTheCheckPassesAndWhatTheRepairReturnsRunsCleanly) {
