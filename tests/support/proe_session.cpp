@@ -85,7 +85,7 @@ class Session {
         for (const auto& [name, model] : Newest(end_.folder)) {
             for (const std::string& used : model.uses) {
                 if (end_.folder.count(used) == 0) {
-                    end_.brokenReferences.push_back(name + " → " + used);
+                    end_.brokenReferences.emplace_back(name).append(" → ").append(used);
                 }
             }
         }
@@ -158,7 +158,8 @@ class Session {
         }
         for (const auto& [name, versions] : end_.folder) {
             if (versions.back().uses.count(from) > 0 && inSession_.count(name) == 0) {
-                end_.usersLeftOut.push_back(from + " → " + to + ": " + name);
+                end_.usersLeftOut.emplace_back(from).append(" → ").append(to).append(": ").append(
+                    name);
             }
         }
         Move(inSession_, from, to);
