@@ -113,7 +113,8 @@ int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
         }
         return kWritten;
     }
-    const Status written = WriteRenamePro(options.outDirectory, pairs);
+    const Status written =
+        WriteRenamePro(options.outDirectory, pairs, options.undo ? &pairs : nullptr);
     WriteMessage(written.ok ? stdout : stderr, written.message);
     return written.ok ? kWritten : kWriteFailed;
 }

@@ -72,6 +72,9 @@ const ComposeCase kFiles[] = {
      nullptr, {}, true},
     {"LoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}},
+    // The undo of a repaired ring makes its intermediate name first and removes it last.
+    {"UndoOfRepairedRing", {u"a.asm", u"b.asm", u"a_velnix1.asm"},
+     {u"a_velnix1.asm", u"a.asm", u"b.asm"}, 1, nullptr, {}, true},
     {"UndoOfLoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}, true},
     {"EmptyLists", {}, {}, 1},

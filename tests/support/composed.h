@@ -1,4 +1,5 @@
-// The rename.pro that two lists give: what the window and the command line must write.
+// The rename.pro and undo file that two lists give: what the window and the command line must
+// write.
 #pragma once
 
 #include <string>
@@ -31,6 +32,11 @@ inline std::vector<std::string> ComposedWithUndo(const NameList& oldNames, const
         ComposeMapkeys(UndoPairs(*pairs.value), TextEnd::RenamePro, undo, kUndoMapkeys);
     }
     return {file.text, undo.text};
+}
+
+// rename_zurueck.pro for the same lists.
+inline std::string ComposedUndoFile(const NameList& oldNames, const NameList& newNames) {
+    return ComposedWithUndo(oldNames, newNames)[1];
 }
 
 }  // namespace velnix::test
