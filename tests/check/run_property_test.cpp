@@ -18,40 +18,32 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// A folder and a list over it: the pairs as they are meant (lower case), and as the user gives
-// them (in mixed case).
-struct Case {
-    test::Folder folder;
-    Pairs intended;
-    NamePairs list;
-};
-
-// Cases built from the shapes that make or break a rename, in all three types; the folder
-// holds the old names (but for a typo), sometimes a new one, and parts, assemblies and
-// drawings besides, assemblies using parts and drawings named after their models.
-class CaseMaker {
+// A folder and a list over it, built from the shapes that make or break a rename, in all three
+// types: the pairs as they are meant (lower case) and as the user gives them (in mixed case);
+// the folder holds the old names (but for a typo), sometimes a new one, and parts, assemblies
+// and drawings besides, assemblies using parts and drawings named after their models.
+class Case {
   public:
-    explicit CaseMaker(unsigned seed) : random_(seed) {}
-
-    Case Make() {
-        Case made;
+    explicit Case(unsigned seed) : random_(seed) {
         for (std::size_t groups = 1 + Below(4); groups > 0; --groups) {
             const Pairs group = Group(Type(3));
-            made.intended.insert(made.intended.end(), group.begin(), group.end());
+            intended.insert(intended.end(), group.begin(), group.end());
         }
         if (Below(8) == 0) {  // a pair moved anywhere
-            std::swap(made.intended[Below(made.intended.size())],
-                      made.intended[Below(made.intended.size())]);
+            std::swap(intended[Below(intended.size())], intended[Below(intended.size())]);
         }
-        for (const auto& [oldName, newName] : made.intended) {
-            made.list.oldNames.push_back(Utf8ToUtf16(MixedCase(oldName)));
-            made.list.newNames.push_back(Utf8ToUtf16(MixedCase(newName)));
+        for (const auto& [oldName, newName] : intended) {
+            list.oldNames.push_back(Utf8ToUtf16(MixedCase(oldName)));
+            list.newNames.push_back(Utf8ToUtf16(MixedCase(newName)));
         }
-        made.folder = Folder(made.intended);
-        return made;
+        folder = Folder();
     }
 
     std::size_t Below(std::size_t n) { return random_() % n; }
+
+    Pairs intended;
+    NamePairs list;
+    test::Folder folder;
 
   private:
     std::string Type(std::size_t types) {
@@ -102,7 +94,7 @@ class CaseMaker {
     // The old names but for a typo's (that no pair makes), sometimes a new name or a ring's
     // intermediate name taken, other parts and assemblies, drawings beside models: assemblies
     // use parts, a drawing its model; each with a few versions.
-    test::Folder Folder(const Pairs& intended) {
+    test::Folder Folder() {
         std::set<std::string> names;
         std::set<std::string> newNames;
         for (const auto& [oldName, newName] : intended) {
@@ -158,10 +150,6 @@ bool HasErrors(const std::vector<Finding>& findings, bool orderToo = true) {
         return f.severity == Severity::Error && (orderToo || !IsOrderFinding(f));
     });
 }
-bool Has(const std::vector<Finding>& findings, FindingCode code) {
-    return std::any_of(findings.begin(), findings.end(),
-                       [code](const Finding& f) { return f.code == code; });
-}
 
 std::map<std::string, std::string> Identities(const test::Folder& folder) {
     std::map<std::string, std::string> identities;
@@ -192,7 +180,9 @@ bool ExpectCleanRun(const Case& made, const NamePairs& list, const CheckOptions&
     const test::SessionEnd renamed = test::RunMapkeys(files, made.folder);
     EXPECT_EQ(renamed.failures, std::vector<std::string>()) << what;
     EXPECT_EQ(Identities(renamed.folder), expected) << what;
-    if (options.loadFolder || !Has(findings, FindingCode::NotInSession)) {
+    if (options.loadFolder || std::none_of(findings.begin(), findings.end(), [](const Finding& f) {
+            return f.code == FindingCode::NotInSession;
+        })) {
         EXPECT_EQ(renamed.usersLeftOut, std::vector<std::string>()) << what;
         EXPECT_EQ(renamed.brokenReferences, std::vector<std::string>()) << what;
     }
@@ -208,8 +198,7 @@ TEST(RunPropertyTest, WhatTheChecksPassRunsCleanlyAndTheUndoFileTakesTheFolderBa
     int refused = 0;
     int leftOut = 0;  // without loading the folder's models along
     for (unsigned seed = 20261207; seed < 20261207 + 4000 && !HasFailure(); ++seed) {
-        CaseMaker maker(seed);
-        Case made = maker.Make();
+        Case made(seed);
         NameList fileNames;
         std::string what = "Fall " + std::to_string(seed) + ", im Ordner:";
         for (const std::string& name : test::FileNames(made.folder)) {
@@ -217,18 +206,17 @@ TEST(RunPropertyTest, WhatTheChecksPassRunsCleanlyAndTheUndoFileTakesTheFolderBa
             what += " " + name;
         }
         const WorkingFolder folder{u"werk", FolderModels(fileNames), {}};
-        if (maker.Below(3) == 0) {
-            const NamePairs drawings = DrawingsToTakeAlong(made.list, *folder.models);
-            for (std::size_t i = 0; i < drawings.oldNames.size(); ++i) {
-                made.list.oldNames.push_back(drawings.oldNames[i]);
-                made.list.newNames.push_back(drawings.newNames[i]);
-                made.intended.emplace_back(test::Lowered(Utf16ToUtf8(drawings.oldNames[i])),
-                                           test::Lowered(Utf16ToUtf8(drawings.newNames[i])));
-            }
+        const NamePairs drawings =
+            made.Below(3) == 0 ? DrawingsToTakeAlong(made.list, *folder.models) : NamePairs();
+        for (std::size_t i = 0; i < drawings.oldNames.size(); ++i) {
+            made.list.oldNames.push_back(drawings.oldNames[i]);
+            made.list.newNames.push_back(drawings.newNames[i]);
+            made.intended.emplace_back(test::Lowered(Utf16ToUtf8(drawings.oldNames[i])),
+                                       test::Lowered(Utf16ToUtf8(drawings.newNames[i])));
         }
         CheckOptions options;
         options.folder = &folder;
-        options.loadFolder = maker.Below(2) == 0;
+        options.loadFolder = made.Below(2) == 0;
         what += "\nListe: ";
         for (std::size_t i = 0; i < made.list.oldNames.size(); ++i) {
             what += Utf16ToUtf8(made.list.oldNames[i] + u"→" + made.list.newNames[i]) + " ";
