@@ -2,12 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <iterator>
-#include <regex>
-#include <set>
-
 #include "support/golden.h"
 #include "util/unicode.h"
 
@@ -93,37 +87,6 @@ const ComposeCase kFiles[] = {
 
 INSTANTIATE_TEST_SUITE_P(Files, ComposeTest, testing::ValuesIn(kFiles),
                          [](const auto& info) { return std::string(info.param.label); });
-
-// Every mapkey name that a file defines or calls, in lower case: Pro/ENGINEER calls "%name"
-// regardless of letter case, and both files may be loaded into one session.
-std::set<std::string> MapkeyNamesIn(const std::string& text) {
-    std::set<std::string> names;
-    const std::regex mapkey("mapkey ([^ ]+) ~|%([^;]+);");
-    for (std::sregex_iterator m(text.begin(), text.end(), mapkey), end; m != end; ++m) {
-        std::string name = (*m)[1].matched ? (*m)[1].str() : (*m)[2].str();
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        names.insert(name);
-    }
-    return names;
-}
-
-TEST(MapkeyNamesTest, UndoFileAndRenameProShareNoMapkeyName) {
-    const MapkeyPairs pairs = PairsInUtf8({u"a.prt", u"b.asm"}, {u"c.prt", u"d.asm"});
-    StringSink renamePro, undoFile;
-    ASSERT_TRUE(ComposeMapkeys(pairs, TextEnd::RenamePro, renamePro, kRenameMapkeys));
-    ASSERT_TRUE(ComposeMapkeys(UndoPairs(pairs), TextEnd::RenamePro, undoFile, kUndoMapkeys));
-    const std::set<std::string> renameNames = MapkeyNamesIn(renamePro.text);
-    const std::set<std::string> undoNames = MapkeyNamesIn(undoFile.text);
-    EXPECT_EQ(renameNames, (std::set<std::string>{"rename", "umb0", "umb1", "callallnow",
-                                                  "saveallnow", "saveasmnow"}));
-    EXPECT_EQ(undoNames, (std::set<std::string>{"zurueck", "zur0", "zur1", "callallzurueck",
-                                                "saveallzurueck", "saveasmzurueck"}));
-    std::vector<std::string> shared;
-    std::set_intersection(renameNames.begin(), renameNames.end(), undoNames.begin(),
-                          undoNames.end(), std::back_inserter(shared));
-    EXPECT_TRUE(shared.empty());
-}
 
 // The save-assemblies mapkey takes the pairs whose old name is exactly .asm or .drw.
 TEST(SaveAssembliesTest, SelectsByTheOldNamesExtension) {
