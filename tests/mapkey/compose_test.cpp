@@ -68,8 +68,6 @@ TEST_P(ComposeTest, ComposesTheFileAndStopsAtARefusedBlock) {
 // clang-format off
 const ComposeCase kFiles[] = {
     {"WorkedExampleOfTwoPairs", {u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}, 1},
-    {"UndoOfWorkedExample", {u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}, 1,
-     nullptr, {}, true},
     {"LoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}},
     // The undo of a repaired ring makes its intermediate name first and removes it last.

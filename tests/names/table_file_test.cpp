@@ -59,7 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Excel's separator hint; names without extension are names, a lone heading is one
         TableCase{"sep=,\r\na;b.prt,c.prt\r\n", {u"a;b.prt"}, {u"c.prt"}, 0, u"", 0, {2}},
         TableCase{"teil1;teil2\nteil3;teil4\n", {u"teil1", u"teil3"}, {u"teil2", u"teil4"}},
-        TableCase{"Alt;Neu\r\n\r\n", {}, {}, 0, u"", 1},
         // a first row of files is kept; quoted separators, quotes and line ends are content
         TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt", {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
