@@ -73,17 +73,5 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"\xE4.prt;\x80.prt\r\n", {u"\u00e4.prt"}, {u"\u20ac.prt"}}));
 // clang-format on
 
-TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
-    TempDir dir;
-    const std::u16string undecodable = dir.File(u"unicode.csv");
-    WriteBytes(undecodable, "a\0;\0b\0"s);
-    for (const std::u16string& path : {dir.File(u"fehlt.csv"), undecodable}) {
-        EXPECT_EQ(ReadTableFile(ToFsPath(path))
-                      .error.rfind(
-                          u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
-                  0u);
-    }
-}
-
 }  // namespace
 }  // namespace velnix
