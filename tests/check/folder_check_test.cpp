@@ -1,30 +1,16 @@
-// The working folder read and what it adds to a list; a folder that cannot be read.
+// The working folder read, and what it adds to a list.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "check/folder_check.h"
 #include "check/list_check.h"
 #include "support/temp_dir.h"
-#include "util/paths.h"
 #include "util/unicode.h"
 
 namespace velnix {
 namespace {
-
-TEST(FolderCheckTest, AFolderThatCannotBeReadLeavesTheListCheck) {
-    const WorkingFolder folder{u"/weg", std::nullopt, u"das Verzeichnis gibt es nicht"};
-    const std::vector<Finding> findings =
-        CheckLists({u"a.prt", u"b.prt"}, {u"b.prt", u"a.prt"}, {{}, {}, {}, &folder, false});
-    ASSERT_EQ(findings.size(), 3U);
-    EXPECT_EQ(findings[0].code, FindingCode::FolderUnreadable);
-    EXPECT_EQ(findings[0].message,
-              u"Der Ordner \"/weg\" lässt sich nicht lesen (das Verzeichnis gibt es nicht); "
-              u"geprüft ist nur die Liste selbst.");
-    EXPECT_EQ(findings[2].code, FindingCode::Ring);
-}
 
 TEST(FolderCheckTest, ModelNamesDropTheVersionAlone) {
     const FolderModels models({u"Motor.ASM.12", u"motor.asm", u"a.12", u"b.prt.1.2", u"c.prt.",
@@ -54,7 +40,7 @@ TEST(FolderCheckTest, ModelsToLoadAlongAreTheOthersOnceEachSorted) {
     EXPECT_EQ(ModelsToLoadAlong(pairs, folder), (NameList{u"a.drw", u"n.asm", u"z.asm"}));
 }
 
-TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnly) {
+TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnlyOrSaysItCannot) {
     test::TempDir dir;
     for (const char16_t* file : {u"Motor.ASM.3", u"motor.asm.4", u"teil.prt", u"sub.prt/x.drw"}) {
         test::WriteBytes(dir.File(file), "");
@@ -64,10 +50,19 @@ TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnly) {
     EXPECT_EQ(read.models->sorted(), (NameList{u"motor.asm", u"teil.prt"}));
     EXPECT_EQ(read.path, dir.path());
 
-    const WorkingFolder missing = ReadWorkingFolder(dir.File(u"fehlt"));
-    EXPECT_FALSE(missing.models);
-    EXPECT_NE(missing.unreadable.find(u"gibt es nicht"), std::u16string::npos);
     EXPECT_FALSE(ReadWorkingFolder(dir.File(u"teil.prt")).models);
+
+    // One that cannot be read is said once, and the list check goes on.
+    const WorkingFolder missing = ReadWorkingFolder(dir.File(u"fehlt"));
+    const std::vector<Finding> findings =
+        CheckLists({u"a.prt", u"b.prt"}, {u"b.prt", u"a.prt"}, {{}, {}, {}, &missing, false});
+    ASSERT_EQ(findings.size(), 3U);
+    EXPECT_EQ(findings[0].code, FindingCode::FolderUnreadable);
+    EXPECT_NE(missing.unreadable.find(u"gibt es nicht"), std::u16string::npos);
+    EXPECT_EQ(findings[0].message, u"Der Ordner \"" + dir.File(u"fehlt") +
+                                       u"\" lässt sich nicht lesen (" + missing.unreadable +
+                                       u"); geprüft ist nur die Liste selbst.");
+    EXPECT_EQ(findings[2].code, FindingCode::Ring);
 }
 
 }  // namespace

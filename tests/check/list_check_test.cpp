@@ -12,8 +12,6 @@
 #include "check/working_folder.h"
 #include "util/unicode.h"
 
-using velnix::Utf16ToUtf8;
-
 namespace velnix {
 namespace {
 
@@ -95,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Lists, ListCheckTest, testing::Values(
     CheckCase{"warnings", {u"a.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw"},
               {u"A.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw"},
               {"1:unveraendert", "2:umlaut", "3:unbekannter-typ", "5:zeichnungsname"}},
-    // Against the folder: names in lower case, versions collapsed.
     CheckCase{"versions and letter case", {u"MOTOR.prt", u"x.prt"}, {u"welle.prt", u"B.prt"},
               {"2:fehlt-im-ordner", "2:belegt-im-ordner"}, {},
               u"\"x.prt\" → \"B.prt\": den alten Namen gibt es im Ordner \"/arbeit\" nicht; das "

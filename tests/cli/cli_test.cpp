@@ -147,7 +147,6 @@ const RunCase kRuns[] = {
     {"NoNewNorRule", 2, "generate --old alt --out out", "a", "", "--new DATEI oder --rule"},
     {"NoDestination", 2, "generate --old alt --new neu", "a", "x", "--out VERZEICHNIS oder"},
     {"EmptyOut", 2, "generate --old alt --new neu --out ''", "a", "x", "--out ist leer"},
-    {"EmptyOld", 2, "generate --old '' --new neu --stdout", "a", "x", "--old ist leer"},
     {"EmptyNew", 2, "generate --old alt --new '' --stdout", "a", "x", "--new ist leer"},
     {"NewAndRule", 2, "generate --old alt --new neu --rule a b --stdout", "a", "x", kArgError},
     {"OutAndStdout", 2, "generate --old alt --new neu --out out --stdout", "a", "x", kArgError},

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "mapkey/rename_file.h"
 #include "support/golden.h"
-#include "util/unicode.h"
 
 namespace velnix {
 namespace {
@@ -46,9 +46,7 @@ class ComposeTest : public testing::TestWithParam<ComposeCase> {};
 TEST_P(ComposeTest, ComposesTheFileAndStopsAtARefusedBlock) {
     const ComposeCase& c = GetParam();
     MapkeyPairs pairs = PairsInUtf8(c.oldNames, c.newNames);
-    for (const auto& name : c.loadAlong) {
-        pairs.loadAlong.Append(Utf16ToUtf8(name));
-    }
+    ASSERT_TRUE(AppendWritableNames(c.loadAlong, pairs.loadAlong));
     if (c.undo) {
         pairs = UndoPairs(pairs);
     }

@@ -48,11 +48,8 @@ TEST_P(BothFilesTest, WritesBothOrNeither) {
     };
     test::TempDir dir;
     for (const char16_t* name : {u"rename.pro", u"rename_zurueck.pro"}) {
-        if (keptAsFile(name)) {
-            test::WriteBytes(dir.File(name), "alt");
-        } else {
-            std::filesystem::create_directory(ToFsPath(dir.File(name)));
-        }
+        // A folder in the way holds a file of its own.
+        test::WriteBytes(dir.File(name) + (keptAsFile(name) ? u"" : u"/alt"), "alt");
     }
     const MapkeyPairs pairs =
         *EncodePairs({u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}).value;
