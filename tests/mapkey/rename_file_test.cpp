@@ -39,8 +39,8 @@ struct BothFilesCase {
 
 class BothFilesTest : public testing::TestWithParam<BothFilesCase> {};
 
-// The undo file's bytes are the golden file's; when either file cannot be written, neither
-// changes and no temporary stays.
+// The undo file's bytes are the golden file's (from the pairs: the command line's tests); when
+// either file cannot be written, neither changes and no temporary stays.
 TEST_P(BothFilesTest, WritesBothOrNeither) {
     const BothFilesCase& c = GetParam();
     const auto keptAsFile = [&c](std::u16string_view name) {
@@ -81,7 +81,6 @@ TEST_P(BothFilesTest, WritesBothOrNeither) {
 }
 
 const BothFilesCase kBothFiles[] = {
-    {"Written", u"", false, false},
     {"WrittenFromText", u"", false, true},
     {"UndoFileBlocked", u"rename_zurueck.pro", true, false},
     {"RenameProBlocked", u"rename.pro", true, true},
