@@ -1,4 +1,6 @@
-// The mapkey builders: each appends one part of the rename.pro text to an output.
+// The mapkey builders: each appends one part of a mapkey file's text to an output.
+//
+// rename.pro and its undo file differ only in their pairs and their MapkeyNames.
 //
 // An output takes the text in pieces: Ascii(std::string_view) for template text,
 // Name(std::string_view) for a name in the bytes of the output, Index(std::size_t) for a pair
@@ -28,11 +30,12 @@ inline TemplateCut CutAtPlaceholder(std::string_view text, std::string_view plac
 
 // Pair mapkey "umb<index>": open the old file, rename it to the new name, save, close.
 template <class Output>
-void AppendPairMapkey(Output& out, std::size_t index, std::string_view oldName,
-                      std::string_view newName) {
+void AppendPairMapkey(Output& out, const MapkeyNames& names, std::size_t index,
+                      std::string_view oldName, std::string_view newName) {
     static const TemplateCut core =
         CutAtPlaceholder(templates::txt_Kern, templates::kNewNamePlaceholder);
-    out.Ascii("mapkey umb");
+    out.Ascii("mapkey ");
+    out.Ascii(names.pairPrefix);
     out.Index(index);
     out.Ascii(" ~ ;\\\r\n");
     out.Ascii(templates::OpenPrefix());
@@ -48,20 +51,36 @@ inline bool Marked(const std::vector<bool>& marks, std::size_t pair) {
     return !marks.empty() && marks[pair];
 }
 
-// Call-all mapkey "CallALLNow": opens every old file once and closes its window again, but
-// for the old names that an earlier pair makes: they do not exist yet.
+// Opens the file and closes its window again: the model stays in session.
 template <class Output>
-void CallALL(Output& out, const EncodedNames& oldNames, const MadeAndRemoved& run) {
-    out.Ascii("\r\nmapkey CallALLNow ~ ;\\\r\n");
+void AppendOpenBlock(Output& out, std::string_view name) {
+    out.Ascii(templates::OpenPrefix());
+    out.Name(name);
+    out.Ascii("`;\\\r\n");
+    out.Ascii(templates::txt_CallAll);
+}
+
+// Starts the definition of the mapkey `name`.
+template <class Output>
+void AppendDefinition(Output& out, std::string_view name) {
+    out.Ascii("\r\nmapkey ");
+    out.Ascii(name);
+    out.Ascii(" ~ ;\\\r\n");
+}
+
+// Call-all mapkey "CallALLNow": opens every old file once, but for the old names that an
+// earlier pair makes (they do not exist yet), and then the models loaded along.
+template <class Output>
+void CallALL(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
+    AppendDefinition(out, names.callAll);
     std::size_t i = 0;
-    for (const std::string_view name : oldNames) {
-        if (Marked(run.oldMadeEarlier, i++)) {
-            continue;
+    for (const std::string_view name : pairs.oldNames) {
+        if (!Marked(pairs.run.oldMadeEarlier, i++)) {
+            AppendOpenBlock(out, name);
         }
-        out.Ascii(templates::OpenPrefix());
-        out.Name(name);
-        out.Ascii("`;\\\r\n");
-        out.Ascii(templates::txt_CallAll);
+    }
+    for (const std::string_view name : pairs.loadAlong) {
+        AppendOpenBlock(out, name);
     }
     out.Ascii(templates::txt_end);
 }
@@ -76,15 +95,19 @@ void AppendSaveBlock(Output& out, std::string_view name) {
 }
 
 // Save-all mapkey "saveALLNow": opens, saves and closes every new file, but for the new
-// names that a later pair renames away: they no longer exist.
+// names that a later pair renames away (they no longer exist), and then the models loaded
+// along, whose references now name the new files.
 template <class Output>
-void SaveALL(Output& out, const EncodedNames& newNames, const MadeAndRemoved& run) {
-    out.Ascii("\r\nmapkey saveALLNow ~ ;\\\r\n");
+void SaveALL(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
+    AppendDefinition(out, names.saveAll);
     std::size_t i = 0;
-    for (const std::string_view name : newNames) {
-        if (!Marked(run.newRemovedLater, i++)) {
+    for (const std::string_view name : pairs.newNames) {
+        if (!Marked(pairs.run.newRemovedLater, i++)) {
             AppendSaveBlock(out, name);
         }
+    }
+    for (const std::string_view name : pairs.loadAlong) {
+        AppendSaveBlock(out, name);
     }
     out.Ascii(templates::txt_end);
 }
@@ -92,12 +115,11 @@ void SaveALL(Output& out, const EncodedNames& newNames, const MadeAndRemoved& ru
 // Save-assemblies mapkey "saveASMNow": the save steps for the new names of the pairs whose
 // old name is an assembly or a drawing (see AssemblyPairs), as far as they still exist.
 template <class Output>
-void SaveASM(Output& out, const EncodedNames& newNames, const std::vector<bool>& assemblyPairs,
-             const MadeAndRemoved& run) {
-    out.Ascii("\r\nmapkey saveASMNow ~ ;\\\r\n");
+void SaveASM(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
+    AppendDefinition(out, names.saveAsm);
     std::size_t i = 0;
-    for (const std::string_view name : newNames) {
-        if (assemblyPairs[i] && !Marked(run.newRemovedLater, i)) {
+    for (const std::string_view name : pairs.newNames) {
+        if (pairs.assemblyPairs[i] && !Marked(pairs.run.newRemovedLater, i)) {
             AppendSaveBlock(out, name);
         }
         ++i;
@@ -105,35 +127,49 @@ void SaveASM(Output& out, const EncodedNames& newNames, const std::vector<bool>&
     out.Ascii(templates::txt_end);
 }
 
-// Master mapkey "rename": calls CallALLNow, every pair mapkey, then the two save mapkeys
-// (called as "SaveASMNow" and "SaveAllNow", in this letter case).
+// Starts the next step of the master mapkey: a call of the mapkey `name`.
 template <class Output>
-void mapkeyList(Output& out, std::size_t pairCount) {
-    out.Ascii("\r\nmapkey rename ~ ;\\\r\nmapkey(continued) ~ ;%CallALLNow;\\");
+void AppendCall(Output& out, std::string_view name) {
+    out.Ascii("\r\nmapkey(continued) ~ ;%");
+    out.Ascii(name);
+}
+
+// Master mapkey "rename": calls CallALLNow, every pair mapkey, then the two save mapkeys
+// (in rename.pro called as "SaveASMNow" and "SaveAllNow", in this letter case).
+template <class Output>
+void mapkeyList(Output& out, const MapkeyNames& names, std::size_t pairCount) {
+    out.Ascii("\r\nmapkey ");
+    out.Ascii(names.master);
+    out.Ascii(" ~ ;\\");
+    AppendCall(out, names.callAll);
+    out.Ascii(";\\");
     for (std::size_t i = 0; i < pairCount; ++i) {
-        out.Ascii("\r\nmapkey(continued) ~ ;%umb");
+        AppendCall(out, names.pairPrefix);
         out.Index(i);
         out.Ascii(";\\");
     }
-    out.Ascii("\r\nmapkey(continued) ~ ;%SaveASMNow;\\\r\nmapkey(continued) ~ ;%SaveAllNow;\\\r\n");
+    AppendCall(out, names.saveAsmCall);
+    out.Ascii(";\\");
+    AppendCall(out, names.saveAllCall);
+    out.Ascii(";\\\r\n");
     out.Ascii(templates::txt_end);
 }
 
 // The whole output text for pairs of equal length: "save_objects all", the pair mapkeys, the
 // three sub-mapkeys and the master mapkey.
 template <class Output>
-void AppendMapkeys(Output& out, const MapkeyPairs& pairs) {
+void AppendMapkeys(Output& out, const MapkeyPairs& pairs, const MapkeyNames& names) {
     out.Ascii("save_objects all\r\n");
     auto newName = pairs.newNames.begin();
     std::size_t index = 0;
     for (const std::string_view oldName : pairs.oldNames) {
-        AppendPairMapkey(out, index++, oldName, *newName);
+        AppendPairMapkey(out, names, index++, oldName, *newName);
         ++newName;
     }
-    CallALL(out, pairs.oldNames, pairs.run);
-    SaveALL(out, pairs.newNames, pairs.run);
-    SaveASM(out, pairs.newNames, pairs.assemblyPairs, pairs.run);
-    mapkeyList(out, pairs.newNames.size());
+    CallALL(out, names, pairs);
+    SaveALL(out, names, pairs);
+    SaveASM(out, names, pairs);
+    mapkeyList(out, names, pairs.newNames.size());
 }
 
 }  // namespace velnix

@@ -80,8 +80,8 @@ class BlockFiller {
 };
 
 template <class Output>
-void Compose(Output& out, const MapkeyPairs& pairs, TextEnd end) {
-    AppendMapkeys(out, pairs);
+void Compose(Output& out, const MapkeyPairs& pairs, TextEnd end, const MapkeyNames& names) {
+    AppendMapkeys(out, pairs, names);
     if (end == TextEnd::RenamePro) {
         out.Ascii("\r\n");
     }
@@ -145,13 +145,18 @@ void MarkMadeAndRemoved(MapkeyPairs& pairs) {
         NamesMadeAndRemoved(EncodedNamesSource(pairs.oldNames), EncodedNamesSource(pairs.newNames));
 }
 
-std::vector<bool> AssemblyPairs(const NameList& oldNames) {
+std::vector<bool> AssemblyPairs(const NameSource& oldNames) {
     std::vector<bool> selected(oldNames.size());
+    std::u16string scratch;
     for (std::size_t i = 0; i < oldNames.size(); ++i) {
-        const std::u16string extension = FileExtension(oldNames[i]);
+        const std::u16string extension = FileExtension(oldNames.at(i, scratch));
         selected[i] = extension == u".asm" || extension == u".drw";
     }
     return selected;
+}
+
+std::vector<bool> AssemblyPairs(const NameList& oldNames) {
+    return AssemblyPairs(NameListSource(oldNames));
 }
 
 MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames) {
@@ -168,22 +173,31 @@ MapkeyPairs PairsInUtf8(const NameList& oldNames, const NameList& newNames) {
 }
 
 MapkeyPairs UndoPairs(const MapkeyPairs& pairs) {
-    (void)pairs;
-    return {};  // TODO
+    const auto appendReversed = [](const EncodedNames& names, EncodedNames& reversed) {
+        const std::vector<std::string_view> inOrder(names.begin(), names.end());
+        std::for_each(inOrder.rbegin(), inOrder.rend(),
+                      [&reversed](std::string_view name) { reversed.Append(name); });
+    };
+    MapkeyPairs undo;
+    appendReversed(pairs.newNames, undo.oldNames);
+    appendReversed(pairs.oldNames, undo.newNames);
+    undo.assemblyPairs = AssemblyPairs(EncodedNamesSource(undo.oldNames));
+    MarkMadeAndRemoved(undo);
+    undo.loadAlong = pairs.loadAlong;
+    return undo;
 }
 
 bool ComposeMapkeys(const MapkeyPairs& pairs, TextEnd end, BlockSink& sink,
                     const MapkeyNames& names) {
-    (void)names;  // TODO
     if (pairs.oldNames.size() != pairs.newNames.size() ||
         pairs.assemblyPairs.size() != pairs.newNames.size()) {
         return false;
     }
     LengthCounter length;
-    Compose(length, pairs, end);
+    Compose(length, pairs, end, names);
     sink.Expect(length.length());
     BlockFiller filler(sink);
-    Compose(filler, pairs, end);
+    Compose(filler, pairs, end, names);
     return filler.Finish();
 }
 

@@ -104,8 +104,9 @@ inline constexpr MapkeyNames kUndoMapkeys{
     "zurueck",        "zur",           "CallALLZurueck", "saveALLZurueck", "saveALLZurueck",
     "saveASMZurueck", "saveASMZurueck"};
 
-// The pairs that undo a run of `pairs`: each new name back to its old one, the last pair
-// first, with the marks of what this run makes and removes, and the same models loaded along.
+// The pairs that undo a run of `pairs` (names in the code page): each new name back to its old
+// one, the last pair first, with the marks of what this run makes and removes, and the same
+// models loaded along.
 MapkeyPairs UndoPairs(const MapkeyPairs& pairs);
 
 // Fills pairs.run from the encoded names.
@@ -113,6 +114,7 @@ void MarkMadeAndRemoved(MapkeyPairs& pairs);
 
 // Marks the pairs whose old name has the extension ".asm" or ".drw" (exactly, lower case):
 // their new names are saved again by the save-assemblies mapkey.
+std::vector<bool> AssemblyPairs(const NameSource& oldNames);
 std::vector<bool> AssemblyPairs(const NameList& oldNames);
 
 // The pairs of the lists in UTF-8, for the window's editor.

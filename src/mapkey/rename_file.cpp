@@ -44,9 +44,22 @@ std::u16string WithCrLfBreaks(std::u16string_view text) {
     return out;
 }
 
-Status Saved(Status written, const std::filesystem::path& directory) {
+// rename.pro from `content`, and with `undoOf` its undo file beside it, both or neither.
+Status WriteFiles(const std::filesystem::path& directory, const FileContent& content,
+                  const MapkeyPairs* undoOf) {
+    std::vector<FileToWrite> files{{directory / kRenameFileName, content}};
+    if (undoOf != nullptr) {
+        files.push_back({directory / kUndoFileName, [undoOf](BlockSink& file) {
+                             return ComposeMapkeys(UndoPairs(*undoOf), TextEnd::RenamePro, file,
+                                                   kUndoMapkeys);
+                         }});
+    }
+    Status written = WriteFilesAtomically(files);
     if (written.ok) {
-        written.message = u"Datei rename.pro wurde gespeichert in " + FromFsPath(directory);
+        written.message =
+            (undoOf != nullptr ? u"Dateien rename.pro und rename_zurueck.pro wurden gespeichert in "
+                               : u"Datei rename.pro wurde gespeichert in ") +
+            FromFsPath(directory);
     }
     return written;
 }
@@ -119,18 +132,16 @@ Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNam
 
 Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content,
                       const MapkeyPairs* undoOf) {
-    (void)undoOf;  // TODO
-    return Saved(WriteFileAtomically(directory / kRenameFileName, content), directory);
+    return WriteFiles(
+        directory, [content](BlockSink& file) { return file.Write(content); }, undoOf);
 }
 
 Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,
                       const MapkeyPairs* undoOf) {
-    (void)undoOf;  // TODO
-    return Saved(WriteFileAtomically(directory / kRenameFileName,
-                                     [&pairs](BlockSink& file) {
-                                         return ComposeMapkeys(pairs, TextEnd::RenamePro, file);
-                                     }),
-                 directory);
+    return WriteFiles(
+        directory,
+        [&pairs](BlockSink& file) { return ComposeMapkeys(pairs, TextEnd::RenamePro, file); },
+        undoOf);
 }
 
 }  // namespace velnix

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "util/atomic_write_system.h"
 #include "util/os_error.h"
@@ -66,18 +67,23 @@ void RemoveLeftovers(const std::filesystem::path& target) {
     }
 }
 
-// The name of the named temporary in progress, for RemoveUnfinishedTemporary: a fixed buffer
-// and a lock-free flag, since a signal handler may read them at any moment.
-std::filesystem::path::value_type unfinishedName[4096];
-std::atomic<bool> unfinishedArmed{false};
+// The names of the named temporaries in progress, for RemoveUnfinishedTemporary: fixed buffers
+// and lock-free flags, since a signal handler may read them at any moment. One write keeps at
+// most two temporaries at once: rename.pro and its undo file.
+constexpr std::size_t kUnfinishedSlots = 2;
+std::filesystem::path::value_type unfinishedNames[kUnfinishedSlots][4096];
+std::atomic<bool> unfinishedArmed[kUnfinishedSlots] = {};
 
 void Arm(const std::filesystem::path& temporary) {
-    unfinishedArmed = false;
     const NativeText& name = temporary.native();
-    if (name.size() < std::size(unfinishedName)) {  // a longer one is left to a later write
-        std::copy(name.begin(), name.end(), unfinishedName);
-        unfinishedName[name.size()] = 0;
-        unfinishedArmed = true;
+    for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
+        // A longer name, or a third temporary, is left to a later write.
+        if (!unfinishedArmed[slot] && name.size() < std::size(unfinishedNames[slot])) {
+            std::copy(name.begin(), name.end(), unfinishedNames[slot]);
+            unfinishedNames[slot][name.size()] = 0;
+            unfinishedArmed[slot] = true;
+            return;
+        }
     }
 }
 
@@ -97,37 +103,56 @@ std::filesystem::path NameTemporary(const std::filesystem::path& target) {
     return name;
 }
 
-void ForgetTemporary() {
-    unfinishedArmed = false;
+void ForgetTemporary(const std::filesystem::path& temporary) {
+    for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
+        if (unfinishedArmed[slot] && temporary.native() == unfinishedNames[slot]) {
+            unfinishedArmed[slot] = false;
+        }
+    }
 }
 
 OsError TemporaryFile::NameGone(OsError result) {
-    ForgetTemporary();
+    ForgetTemporary(name_);
     name_.clear();
     return result;
 }
 
-Status WriteFileAtomically(const std::filesystem::path& path, const FileContent& content) {
-    const std::optional<std::filesystem::path> target = ThroughLinks(path);
-    if (!target) {
-        return Status::Failure(WriteError(path, kLinkLoop));
-    }
-    OsError error = 0;
-    {
-        const std::unique_ptr<TemporaryFile> file = TemporaryFile::Beside(*target);
-        error = file->Open();
-        if (error == 0 && (!content(*file) || file->error() != 0)) {
-            error = file->error() != 0 ? file->error() : kContentStopped;
+Status WriteFilesAtomically(const std::vector<FileToWrite>& files) {
+    std::vector<std::filesystem::path> targets;
+    std::vector<std::unique_ptr<TemporaryFile>> temporaries;
+    // Each temporary complete and on the disk before any target is touched.
+    for (const FileToWrite& file : files) {
+        const std::optional<std::filesystem::path> target = ThroughLinks(file.path);
+        if (!target) {
+            return Status::Failure(WriteError(file.path, kLinkLoop));
+        }
+        targets.push_back(*target);
+        temporaries.push_back(TemporaryFile::Beside(*target));
+        TemporaryFile& temporary = *temporaries.back();
+        OsError error = temporary.Open();
+        if (error == 0 && (!file.content(temporary) || temporary.error() != 0)) {
+            error = temporary.error() != 0 ? temporary.error() : kContentStopped;
         }
         if (error == 0) {
-            error = file->Commit();
+            error = temporary.Finish();
+        }
+        if (error != 0) {
+            return Status::Failure(WriteError(file.path, error));
         }
     }
-    if (error != 0) {
-        return Status::Failure(WriteError(path, error));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (const OsError error = temporaries[i]->Replace()) {
+            return Status::Failure(WriteError(files[i].path, error));
+        }
     }
-    RemoveLeftovers(*target);
+    for (const std::filesystem::path& target : targets) {
+        RemoveLeftovers(target);
+    }
     return Status::Success();
+}
+
+Status WriteFileAtomically(const std::filesystem::path& path, const FileContent& content) {
+    return WriteFilesAtomically({{path, content}});
 }
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -135,8 +160,10 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
 }
 
 void RemoveUnfinishedTemporary() noexcept {
-    if (unfinishedArmed) {
-        RemoveFileNow(unfinishedName);
+    for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
+        if (unfinishedArmed[slot]) {
+            RemoveFileNow(unfinishedNames[slot]);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "util/block_sink.h"
 #include "util/result.h"
@@ -22,7 +23,17 @@ using FileContent = std::function<bool(BlockSink& file)>;
 Status WriteFileAtomically(const std::filesystem::path& path, const FileContent& content);
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Removes the temporary file of the write in progress, if it has a name yet. Makes only calls
+// One file of a write that replaces several together.
+struct FileToWrite {
+    std::filesystem::path path;
+    FileContent content;
+};
+// Writes the files as WriteFileAtomically does, but all or none: every file is complete and on
+// the disk, and every target found replaceable, before the first target is replaced. When one
+// cannot be prepared no target changes, no temporary stays, and the message names that file.
+Status WriteFilesAtomically(const std::vector<FileToWrite>& files);
+
+// Removes the temporary files of the write in progress that have a name yet. Makes only calls
 // that are safe in a signal handler: for the command line's handlers of SIGINT and SIGTERM.
 void RemoveUnfinishedTemporary() noexcept;
 

@@ -35,7 +35,8 @@ class PosixTemporaryFile final : public TemporaryFile {
 
     OsError Open() override;
     bool Write(std::string_view block) override;
-    OsError Commit() override;
+    OsError Finish() override;
+    OsError Replace() override;
 
   private:
     int fd_ = -1;
@@ -49,13 +50,17 @@ PosixTemporaryFile::~PosixTemporaryFile() {
     }
     if (!name_.empty()) {
         ::unlink(name_.c_str());
-        ForgetTemporary();
+        ForgetTemporary(name_);
     }
 }
 
 OsError PosixTemporaryFile::Open() {
     struct stat existing {};
-    const bool replaces = ::stat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return EISDIR;  // what the rename at the end would say, before anything is written
+    }
+    const bool replaces = exists && S_ISREG(existing.st_mode);
 #ifdef O_TMPFILE
     // Without a name nothing is left when the process is killed. It is named at the end
     // through /proc; a file system without O_TMPFILE, or no /proc, gets a named temporary.
@@ -100,7 +105,7 @@ bool PosixTemporaryFile::Write(std::string_view block) {
     return error_ == 0;
 }
 
-OsError PosixTemporaryFile::Commit() {
+OsError PosixTemporaryFile::Finish() {
     if (::fsync(fd_) != 0 && errno != EINVAL) {
         return LastOsError();
     }
@@ -114,6 +119,10 @@ OsError PosixTemporaryFile::Commit() {
     if (::close(std::exchange(fd_, -1)) != 0) {
         return LastOsError();
     }
+    return 0;
+}
+
+OsError PosixTemporaryFile::Replace() {
     if (::rename(name_.c_str(), target_.c_str()) != 0) {
         return LastOsError();
     }

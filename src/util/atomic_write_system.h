@@ -20,9 +20,12 @@ class TemporaryFile : public BlockSink {
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
+    // Creates the temporary; fails at once when the target cannot be replaced by a file.
     virtual OsError Open() = 0;
-    // Flushes the file to the disk and renames it over the target.
-    virtual OsError Commit() = 0;
+    // Flushes the file to the disk and closes it, with a name.
+    virtual OsError Finish() = 0;
+    // Renames the finished file over the target.
+    virtual OsError Replace() = 0;
     // The first error of Write.
     OsError error() const { return error_; }
 
@@ -56,6 +59,6 @@ std::filesystem::path DirectoryOf(const std::filesystem::path& file);
 // process's that had the same id, so it goes. RemoveUnfinishedTemporary removes the file of
 // that name until ForgetTemporary.
 std::filesystem::path NameTemporary(const std::filesystem::path& target);
-void ForgetTemporary();
+void ForgetTemporary(const std::filesystem::path& temporary);
 
 }  // namespace velnix

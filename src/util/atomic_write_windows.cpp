@@ -18,7 +18,8 @@ class WindowsTemporaryFile final : public TemporaryFile {
 
     OsError Open() override;
     bool Write(std::string_view block) override;
-    OsError Commit() override;
+    OsError Finish() override;
+    OsError Replace() override;
 
   private:
     HANDLE file_ = INVALID_HANDLE_VALUE;
@@ -30,11 +31,17 @@ WindowsTemporaryFile::~WindowsTemporaryFile() {
     }
     if (!name_.empty()) {
         DeleteFileW(name_.c_str());
-        ForgetTemporary();
+        ForgetTemporary(name_);
     }
 }
 
 OsError WindowsTemporaryFile::Open() {
+    // What the move at the end would say, before anything is written.
+    const DWORD existing = GetFileAttributesW(target_.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES &&
+        (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+        return ERROR_ACCESS_DENIED;
+    }
     name_ = NameTemporary(target_);
     // Shared for deleting, so that the handler of Ctrl+C can remove it while it is open.
     file_ = CreateFileW(name_.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
@@ -59,13 +66,17 @@ bool WindowsTemporaryFile::Write(std::string_view block) {
     return error_ == 0;
 }
 
-OsError WindowsTemporaryFile::Commit() {
+OsError WindowsTemporaryFile::Finish() {
     if (!FlushFileBuffers(file_)) {
         return GetLastError();
     }
     if (!CloseHandle(std::exchange(file_, INVALID_HANDLE_VALUE))) {
         return GetLastError();
     }
+    return 0;
+}
+
+OsError WindowsTemporaryFile::Replace() {
     if (!MoveFileExW(name_.c_str(), target_.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return GetLastError();

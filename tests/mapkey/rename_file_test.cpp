@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
+#include "support/golden.h"
+#include "support/temp_dir.h"
 #include "util/codepage.h"
+#include "util/paths.h"
+#include "util/unicode.h"
 
 namespace velnix {
 namespace {
@@ -24,6 +31,62 @@ TEST(RenameProContentTest, NamesACharacterTheCodePageLacksWithItsLine) {
               u"Achtung : Das Zeichen \"\u2603\" (U+2603) in Zeile 2 gibt es in der Codepage " +
                   CodePageName() + u" nicht. Die Datei rename.pro wurde nicht geschrieben !");
 }
+
+struct BothFilesCase {
+    const char* label;
+    const char16_t* folderInTheWay;  // a folder where one of the files would go, or none
+    bool fromText;                   // rename.pro from the output text, not from the pairs
+};
+
+class BothFilesTest : public testing::TestWithParam<BothFilesCase> {};
+
+// The undo file's bytes are the golden file's; when either file cannot be written, neither
+// changes and no temporary stays.
+TEST_P(BothFilesTest, WritesBothOrNeither) {
+    const BothFilesCase& c = GetParam();
+    test::TempDir dir;
+    for (const char16_t* name : {u"rename.pro", u"rename_zurueck.pro"}) {
+        if (c.folderInTheWay != nullptr && name == std::u16string_view(c.folderInTheWay)) {
+            std::filesystem::create_directory(ToFsPath(dir.File(name)));
+        } else {
+            test::WriteBytes(dir.File(name), "alt");
+        }
+    }
+    const MapkeyPairs pairs =
+        *EncodePairs({u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}).value;
+    const std::filesystem::path folder = ToFsPath(dir.path());
+    const Status written =
+        c.fromText ? WriteRenamePro(folder, "Text", &pairs) : WriteRenamePro(folder, pairs, &pairs);
+    if (c.folderInTheWay == nullptr) {
+        EXPECT_EQ(written.message,
+                  u"Dateien rename.pro und rename_zurueck.pro wurden gespeichert in " + dir.path());
+        EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExample.pro",
+                                        test::ReadBytes(dir.File(u"rename_zurueck.pro"))));
+        EXPECT_EQ(test::ReadBytes(dir.File(u"rename.pro")).substr(0, 4),
+                  c.fromText ? "Text" : "save");
+    } else {
+        EXPECT_FALSE(written.ok);
+        EXPECT_EQ(written.message.rfind(u"Fehler : ", 0), 0u);
+        EXPECT_NE(written.message.find(std::u16string(c.folderInTheWay) + u"\" konnte nicht"),
+                  std::u16string::npos)
+            << Utf16ToUtf8(written.message);
+        const char16_t* other = c.folderInTheWay == std::u16string_view(u"rename.pro")
+                                    ? u"rename_zurueck.pro"
+                                    : u"rename.pro";
+        EXPECT_EQ(test::ReadBytes(dir.File(other)), "alt");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+const BothFilesCase kBothFiles[] = {
+    {"Written", nullptr, false},
+    {"WrittenFromText", nullptr, true},
+    {"UndoFileBlocked", u"rename_zurueck.pro", false},
+    {"RenameProBlocked", u"rename.pro", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Folders, BothFilesTest, testing::ValuesIn(kBothFiles),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace velnix
