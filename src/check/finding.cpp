@@ -85,6 +85,19 @@ bool IsOrderFinding(const Finding& finding) {
     return finding.code == FindingCode::WrongOrder || finding.code == FindingCode::Ring;
 }
 
+bool IsFolderFinding(FindingCode code) {
+    switch (code) {
+        case FindingCode::MissingInFolder:
+        case FindingCode::TakenInFolder:
+        case FindingCode::DrawingNotListed:
+        case FindingCode::NotInSession:
+        case FindingCode::FolderUnreadable:
+            return true;
+        default:
+            return false;
+    }
+}
+
 FindingCounts CountFindings(const std::vector<Finding>& findings) {
     FindingCounts counts;
     for (const auto& finding : findings) {

@@ -61,6 +61,8 @@ std::u16string SeverityLabel(Severity severity);
 const char* FindingCodeName(FindingCode code);
 // Wrong order and rings: the findings that RepairOrder mends.
 bool IsOrderFinding(const Finding& finding);
+// The findings about the working folder's files.
+bool IsFolderFinding(FindingCode code);
 
 FindingCounts CountFindings(const std::vector<Finding>& findings);
 // "Keine Probleme", "1 Fehler", "2 Fehler, 1 Warnung", "3 Warnungen".

@@ -1,14 +1,40 @@
 #include "check/folder_check.h"
 
+#include <unordered_set>
+
+#include "check/name_rules.h"
+#include "check/session_models.h"
+
 namespace velnix {
 
-// TODO: stub
-NamePairs DrawingsToTakeAlong(const NamePairs&, const FolderModels&) {
-    return {};
+NamePairs DrawingsToTakeAlong(const NamePairs& pairs, const FolderModels& folder) {
+    const NameListSource oldNames(pairs.oldNames);
+    const NameListSource newNames(pairs.newNames);
+    const SessionModels models(oldNames, newNames, folder);
+    NamePairs drawings;
+    std::unordered_set<std::u16string> taken;
+    const std::size_t count = std::min(pairs.oldNames.size(), pairs.newNames.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto drawing = models.DrawingLeftOut(pairs.oldNames[i], pairs.newNames[i]);
+        if (drawing && taken.insert(*drawing).second) {
+            // The model's spelling of the name, as the user wrote it.
+            drawings.oldNames.push_back(std::u16string(SplitName(pairs.oldNames[i]).base) +
+                                        u".drw");
+            drawings.newNames.push_back(std::u16string(SplitName(pairs.newNames[i]).base) +
+                                        u".drw");
+        }
+    }
+    return drawings;
 }
 
-NameList ModelsToLoadAlong(const NamePairs&, const FolderModels&) {
-    return {};
+NameList ModelsToLoadAlong(const NamePairs& pairs, const FolderModels& folder) {
+    return ModelsToLoadAlong(NameListSource(pairs.oldNames), NameListSource(pairs.newNames),
+                             folder);
+}
+
+NameList ModelsToLoadAlong(const NameSource& oldNames, const NameSource& newNames,
+                           const FolderModels& folder) {
+    return SessionModels(oldNames, newNames, folder).NotInList();
 }
 
 }  // namespace velnix

@@ -2,6 +2,7 @@
 // and the assemblies and drawings to have in session while the run renames their parts.
 #pragma once
 
+#include "check/name_source.h"
 #include "check/working_folder.h"
 #include "names/name_list.h"
 
@@ -17,5 +18,8 @@ NamePairs DrawingsToTakeAlong(const NamePairs& pairs, const FolderModels& folder
 // model once, sorted by name: opened at the start of the run and saved at its end, so that
 // Pro/ENGINEER updates their references to the renamed models.
 NameList ModelsToLoadAlong(const NamePairs& pairs, const FolderModels& folder);
+// The same for lists read by position.
+NameList ModelsToLoadAlong(const NameSource& oldNames, const NameSource& newNames,
+                           const FolderModels& folder);
 
 }  // namespace velnix

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "check/drawing_names.h"
+#include "check/folder_findings.h"
 #include "check/name_rules.h"
 #include "check/name_table.h"
 #include "check/rename_order.h"
@@ -18,6 +20,13 @@ namespace {
 
 std::u16string Quoted(std::u16string_view name) {
     return u"\"" + std::u16string(name) + u"\"";
+}
+
+bool EverySentence(FindingCode) {
+    return true;
+}
+bool NoSentence(FindingCode) {
+    return false;
 }
 
 // A finding that needs the whole list, kept small until the check reaches its pair.
@@ -45,7 +54,7 @@ std::pair<std::u16string, std::u16string> AroundOtherRow(FindingCode code) {
 class Checker {
   public:
     Checker(const NameSource& oldNames, const NameSource& newNames, const CheckOptions& options,
-            bool withText, const std::function<void(const Finding&)>& take)
+            bool (*withText)(FindingCode), const std::function<void(const Finding&)>& take)
         : oldNames_(oldNames),
           newNames_(newNames),
           options_(options),
@@ -55,7 +64,13 @@ class Checker {
 
     FindingCounts Run() {
         CheckWholeLists();
-        order_ = ReadRenameOrder(oldNames_, newNames_, options_.intermediates);
+        order_ = ReadOrderInFolder(oldNames_, newNames_, options_).order;
+        if (options_.folder != nullptr) {
+            folder_.emplace(oldNames_, newNames_, order_, options_);
+            if (auto whole = folder_->Whole(withText_(FindingCode::NotInSession))) {
+                Emit({SeverityOf(whole->first), 0, 0, whole->first, std::move(whole->second)});
+            }
+        }
         CollectPending();
         std::stable_sort(pending_.begin(), pending_.end(),
                          [](const Pending& a, const Pending& b) { return a.pair < b.pair; });
@@ -97,7 +112,7 @@ class Checker {
 
     void CheckWholeLists() {
         const auto whole = [this](Severity severity, FindingCode code, std::u16string text) {
-            Emit({severity, 0, 0, code, withText_ ? std::move(text) : std::u16string()});
+            Emit({severity, 0, 0, code, withText_(code) ? std::move(text) : std::u16string()});
         };
         if (oldNames_.size() != newNames_.size()) {
             whole(Severity::Error, FindingCode::CountsDiffer,
@@ -115,7 +130,7 @@ class Checker {
     template <class Text>
     void Add(std::uint32_t i, FindingCode code, Text&& text) {
         Finding finding{SeverityOf(code), std::size_t{i} + 1, Row(i), code, {}};
-        if (withText_) {
+        if (withText_(code)) {
             std::u16string oldScratch;
             std::u16string newScratch;
             finding.message = Quoted(Old(i, oldScratch)) + u" → " + Quoted(New(i, newScratch)) +
@@ -150,6 +165,13 @@ class Checker {
                 [] { return u"alter und neuer Name sind gleich, es gibt nichts umzubenennen."; });
         } else {
             CheckNewName(i, newName, oldName.empty() ? std::u16string_view() : oldType);
+        }
+        if (folder_) {
+            folderCodes_.clear();
+            folder_->OfPair(i, oldName, newName, folderCodes_);
+            for (const FindingCode code : folderCodes_) {
+                Add(i, code, [&] { return folder_->Sentence(code, oldName, newName); });
+            }
         }
     }
 
@@ -319,10 +341,12 @@ class Checker {
     const NameSource& newNames_;
     const CheckOptions& options_;
     const std::uint32_t pairs_;
-    const bool withText_;
+    bool (*const withText_)(FindingCode);
     const std::function<void(const Finding&)>& take_;
     FindingCounts counts_;
     RenameOrder order_{0};
+    std::optional<FolderFindings> folder_;
+    std::vector<FindingCode> folderCodes_;
     std::vector<Pending> pending_;
     std::vector<Finding> pairFindings_;
     std::u16string pairOld_;  // the names of the pair that CheckPair looks at
@@ -335,7 +359,13 @@ class Checker {
 FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
                          const CheckOptions& options, bool withText,
                          const std::function<void(const Finding&)>& take) {
-    return Checker(oldNames, newNames, options, withText, take).Run();
+    return Checker(oldNames, newNames, options, withText ? EverySentence : NoSentence, take).Run();
+}
+
+FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
+                         const CheckOptions& options, bool (*withTextFor)(FindingCode),
+                         const std::function<void(const Finding&)>& take) {
+    return Checker(oldNames, newNames, options, withTextFor, take).Run();
 }
 
 std::vector<Finding> CheckLists(const NameList& oldNames, const NameList& newNames,

@@ -34,6 +34,10 @@ struct CheckOptions {
 FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
                          const CheckOptions& options, bool withText,
                          const std::function<void(const Finding&)>& take);
+// The same, with the sentences of some kinds of findings only.
+FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
+                         const CheckOptions& options, bool (*withTextFor)(FindingCode),
+                         const std::function<void(const Finding&)>& take);
 std::vector<Finding> CheckLists(const NameList& oldNames, const NameList& newNames,
                                 const CheckOptions& options = {});
 // The same check, counting only: for long lists whose findings nobody reads one by one.

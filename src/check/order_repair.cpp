@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "check/folder_findings.h"
 #include "check/name_rules.h"
 #include "check/rename_order.h"
 #include "util/text.h"
@@ -13,9 +14,10 @@ namespace velnix {
 namespace {
 
 // "<base>_velnix<n><extension>": the base cut and cleared of characters that the name rules
-// forbid, n counting up until the name is new.
+// forbid, n counting up until the name is new, in the lists and in the folder when known.
 std::u16string IntermediateName(std::u16string_view oldName,
-                                std::unordered_set<std::u16string>& usedFolded) {
+                                std::unordered_set<std::u16string>& usedFolded,
+                                const FolderModels* folder) {
     const NameParts parts = SplitName(oldName);
     std::u16string base;
     for (const char16_t c : parts.base) {
@@ -28,7 +30,7 @@ std::u16string IntermediateName(std::u16string_view oldName,
         const std::u16string suffix = u"_velnix" + DecimalText(n);
         std::u16string name = base.substr(0, kMaxBaseLength - suffix.size()) + suffix +
                               std::u16string(parts.extension);
-        if (usedFolded.insert(Folded(name)).second) {
+        if (usedFolded.insert(Folded(name)).second && (folder == nullptr || !folder->Has(name))) {
             return name;
         }
     }
@@ -60,7 +62,7 @@ std::optional<std::u16string> OtherError(const NamePairs& pairs, const CheckOpti
 
 // Each ring opened at its first pair: that pair takes an intermediate name instead, and a pair
 // appended at the end renames the intermediate name once the ring has freed its target.
-void OpenRings(RepairedList& list, const RenameOrder& order) {
+void OpenRings(RepairedList& list, const RenameOrder& order, const FolderModels* folder) {
     std::unordered_set<std::u16string> used;
     for (std::size_t i = 0; i < list.pairs.oldNames.size(); ++i) {
         used.insert(Folded(list.pairs.oldNames[i]));
@@ -71,7 +73,8 @@ void OpenRings(RepairedList& list, const RenameOrder& order) {
     }
     for (const auto& ring : order.rings) {
         const std::uint32_t first = ring.front();
-        const std::u16string intermediate = IntermediateName(list.pairs.oldNames[first], used);
+        const std::u16string intermediate =
+            IntermediateName(list.pairs.oldNames[first], used, folder);
         list.pairs.oldNames.push_back(intermediate);
         list.pairs.newNames.push_back(list.pairs.newNames[first]);
         list.pairs.newNames[first] = intermediate;
@@ -125,13 +128,18 @@ Result<RepairedList> RepairOrder(const NameList& oldNames, const NameList& newNa
             u"Die Reihenfolge lässt sich nicht reparieren, solange die Liste andere Fehler hat. " +
             *error);
     }
-    const RenameOrder order =
-        ReadRenameOrder(NameListSource(list.pairs.oldNames), NameListSource(list.pairs.newNames),
-                        list.intermediates);
-    OpenRings(list, order);
-    const RenameOrder opened =
-        ReadRenameOrder(NameListSource(list.pairs.oldNames), NameListSource(list.pairs.newNames),
-                        list.intermediates);
+    // The names that the folder lacks and the list makes stay made by the run, as before.
+    OrderInFolder read = ReadOrderInFolder(NameListSource(list.pairs.oldNames),
+                                           NameListSource(list.pairs.newNames), options);
+    const std::size_t known = list.intermediates.size();
+    OpenRings(
+        list, read.order,
+        options.folder != nullptr && options.folder->models ? &*options.folder->models : nullptr);
+    read.made.insert(read.made.end(),
+                     list.intermediates.begin() + static_cast<std::ptrdiff_t>(known),
+                     list.intermediates.end());
+    const RenameOrder opened = ReadRenameOrder(NameListSource(list.pairs.oldNames),
+                                               NameListSource(list.pairs.newNames), read.made);
     // Opening a ring at one pair breaks it, unless it runs through intermediate names that
     // were made up earlier: only a hand-made list gets there, and no pair may get lost.
     if (!opened.rings.empty()) {

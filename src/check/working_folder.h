@@ -41,5 +41,8 @@ struct WorkingFolder {
 
 // Reads the names of the folder's files (not of its subfolders) once.
 WorkingFolder ReadWorkingFolder(std::u16string_view folder);
+// The same for a path in the system's own bytes, which a name on the command line may need;
+// `path` of the result is `shown`.
+WorkingFolder ReadWorkingFolder(const std::filesystem::path& folder, std::u16string shown);
 
 }  // namespace velnix

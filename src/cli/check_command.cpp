@@ -52,9 +52,7 @@ class FindingWriter {
                    JsonString(Utf8ToUtf16(FindingCodeName(finding.code))) + u", \"text\": " +
                    JsonString(finding.message) + u"}");
         } else {
-            Append((finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": "
-                                    : std::u16string()) +
-                   SeverityLabel(finding.severity) + u": " + finding.message);
+            Append(FindingLine(finding));
         }
     }
 
@@ -102,11 +100,22 @@ class FindingWriter {
 
 }  // namespace
 
-int Check(const PairSources& sources, FindingFormat format) {
-    const Result<ListsRead> lists = ReadNameLists(sources);
+int Check(const PairSources& sources, FindingFormat format, const FolderOptions& folder) {
+    Result<ListsRead> lists = ReadNameLists(sources);
     if (!lists.ok()) {
         WriteMessage(stderr, lists.error);
         return kCannotCompose;
+    }
+    const std::optional<WorkingFolder> workingFolder = ReadFolder(folder);
+    if (workingFolder) {
+        lists.value->check.folder = &*workingFolder;
+        lists.value->check.loadFolder = folder.loadFolder;
+    }
+    if (workingFolder && folder.withDrawings) {
+        if (const auto added =
+                AddDrawings(*workingFolder, lists.value->pairs, lists.value->check)) {
+            WriteMessage(stderr, *added);
+        }
     }
     FindingWriter writer(format);
     if (const auto note = HeadingNote(lists.value->headingLine)) {
@@ -122,6 +131,11 @@ int Check(const PairSources& sources, FindingFormat format) {
         return kCannotCompose;
     }
     return writer.counts().errors > 0 ? kListHasErrors : kWritten;
+}
+
+std::u16string FindingLine(const Finding& finding) {
+    return (finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": " : std::u16string()) +
+           SeverityLabel(finding.severity) + u": " + finding.message;
 }
 
 void WriteCheckSummary(std::FILE* stream, const std::optional<FindingCounts>& problems) {

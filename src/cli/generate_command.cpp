@@ -42,19 +42,30 @@ struct Refusal {
     std::u16string message;
 };
 
-// The pairs to write; with repairOrder in the mended order, or the repair's refusal.
-std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& options) {
-    if (!options.repairOrder) {
+// The pairs to write, checked against `folder` when there is one; with repairOrder in the
+// mended order, or the repair's refusal.
+std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& options,
+                                                     const WorkingFolder* folder) {
+    if (!options.repairOrder && !(options.withDrawings && folder != nullptr)) {
         Result<PairsRead> read = ReadPairs(options.sources);
         if (!read.ok()) {
             return Refusal{kCannotCompose, read.error};
         }
+        read.value->check.folder = folder;
+        read.value->check.loadFolder = options.loadFolder;
         return PairsToWrite{std::move(read.value->pairs), std::move(read.value->check),
                             HeadingNote(read.value->headingLine)};
     }
     Result<ListsRead> lists = ReadNameLists(options.sources);
     if (!lists.ok()) {
         return Refusal{kCannotCompose, lists.error};
+    }
+    lists.value->check.folder = folder;
+    lists.value->check.loadFolder = options.loadFolder;
+    if (options.withDrawings && folder != nullptr) {
+        if (const auto added = AddDrawings(*folder, lists.value->pairs, lists.value->check)) {
+            WriteMessage(stderr, *added);
+        }
     }
     if (options.repairOrder) {
         Result<RepairedList> repaired = RepairOrder(
@@ -77,11 +88,17 @@ std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& opti
                         HeadingNote(lists.value->headingLine)};
 }
 
-// Nothing when there was not memory enough to check: the check must never cost the file.
+// Nothing when there was not memory enough to check: the check must never cost the file. The
+// folder's findings are said one by one, as the list's own are not.
 std::optional<FindingCounts> CountPairProblems(const PairsToWrite& toWrite) {
     try {
-        return CountProblems(EncodedNamesSource(toWrite.pairs.oldNames),
-                             EncodedNamesSource(toWrite.pairs.newNames), toWrite.check);
+        return CheckLists(EncodedNamesSource(toWrite.pairs.oldNames),
+                          EncodedNamesSource(toWrite.pairs.newNames), toWrite.check,
+                          IsFolderFinding, [](const Finding& finding) {
+                              if (IsFolderFinding(finding.code)) {
+                                  WriteMessage(stderr, FindingLine(finding));
+                              }
+                          });
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
@@ -104,12 +121,18 @@ int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
 }  // namespace
 
 int Generate(const GenerateOptions& options) {
-    std::variant<PairsToWrite, Refusal> read = ReadPairsToWrite(options);
+    const std::optional<WorkingFolder> folder =
+        ReadFolder({options.toStdout ? std::nullopt : std::optional(options.outDirectory)});
+    std::variant<PairsToWrite, Refusal> read =
+        ReadPairsToWrite(options, folder ? &*folder : nullptr);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         WriteMessage(stderr, refusal->message);
         return refusal->exitCode;
     }
-    const PairsToWrite& toWrite = std::get<PairsToWrite>(read);
+    PairsToWrite& toWrite = std::get<PairsToWrite>(read);
+    if (folder && options.loadFolder) {
+        LoadAlong(*folder, toWrite.pairs);
+    }
     if (toWrite.headingNote) {
         WriteMessage(stderr, *toWrite.headingNote);
     }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "cli/folder_options.h"
 #include "cli/pair_reading.h"
 
 namespace velnix::cli {
@@ -13,6 +14,9 @@ struct GenerateOptions {
     bool toStdout = false;
     bool repairOrder = false;
     bool strict = false;  // refuse lists with Fehler
+    // The folder of --out is the working folder: checked, and used as these ask.
+    bool withDrawings = false;
+    bool loadFolder = false;
 };
 
 int Generate(const GenerateOptions& options);

@@ -15,8 +15,9 @@ namespace {
 
 constexpr char16_t kUsage[] =
     u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS | --stdout) [--repair-order] "
-    u"[--strict]\n"
-    u"        velnix-cli check LISTEN [--format json]\n"
+    u"[--strict] [--with-drawings] [--load-folder]\n"
+    u"        velnix-cli check LISTEN [--format json] [--folder VERZEICHNIS [--with-drawings] "
+    u"[--load-folder]]\n"
     u"LISTEN: --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) oder --pairs TABELLE "
     u"[--heading ja|nein|auto]\n"
     u"Mehr dazu: velnix-cli --help";
@@ -158,6 +159,11 @@ int Run(const std::vector<std::string>& args) {
                        "Die Reihenfolge vorher reparieren (Ketten und Ringe)");
     generate->add_flag("--strict", options.strict,
                        "Nichts schreiben, wenn die Prüfung Fehler findet");
+    generate->add_flag("--with-drawings", options.withDrawings,
+                       "Zeichnungen im Ordner, die wie umbenannte Modelle heißen, mit umbenennen");
+    generate->add_flag("--load-folder", options.loadFolder,
+                       "Baugruppen und Zeichnungen des Ordners mitladen und mitspeichern, damit "
+                       "ihre Verweise den umbenannten Modellen folgen");
 
     SourceArguments checkSource;
     std::string format = "text";
@@ -168,6 +174,18 @@ int Run(const std::vector<std::string>& args) {
     check->add_option("--format", format, "Ausgabe als Text (Vorgabe) oder als JSON für Skripte")
         ->check(CLI::IsMember({"text", "json"}))
         ->type_name("FORMAT");
+    std::string checkFolder;
+    FolderOptions folder;
+    CLI::Option* folderOption =
+        check
+            ->add_option("--folder", checkFolder,
+                         "Arbeitsordner, in dem Pro/ENGINEER umbenennt: seine Dateien mitprüfen")
+            ->type_name("VERZEICHNIS");
+    check->add_flag(
+        "--with-drawings", folder.withDrawings,
+        "Zeichnungen im Ordner, die wie umbenannte Modelle heißen, in die Liste aufnehmen");
+    check->add_flag("--load-folder", folder.loadFolder,
+                    "Baugruppen und Zeichnungen des Ordners werden mitgeladen (keine Warnung)");
 
     // CLI11 would only say that a command is missing.
     if (args.size() > 1 && !args[1].empty() && args[1][0] != '-' && args[1] != "generate" &&
@@ -199,8 +217,19 @@ int Run(const std::vector<std::string>& args) {
         if (const auto problem = SourceProblem(checkSource)) {
             return UsageError(*problem);
         }
+        if (folderOption->count() > 0 && checkFolder.empty()) {
+            return UsageError(u"Die Angabe --folder ist leer.");
+        }
+        if (folderOption->count() == 0 && (folder.withDrawings || folder.loadFolder)) {
+            return UsageError(
+                u"--with-drawings und --load-folder brauchen den Ordner: "
+                u"--folder VERZEICHNIS fehlt.");
+        }
+        if (folderOption->count() > 0) {
+            folder.folder = ArgumentPath(checkFolder);
+        }
         return Check(ToSources(checkSource),
-                     format == "json" ? FindingFormat::Json : FindingFormat::Lines);
+                     format == "json" ? FindingFormat::Json : FindingFormat::Lines, folder);
     }
     if (const auto problem = SourceProblem(generateSource)) {
         return UsageError(*problem);
@@ -210,6 +239,11 @@ int Run(const std::vector<std::string>& args) {
     }
     if (outOption->count() > 0 && outDirectory.empty()) {
         return UsageError(u"Die Angabe --out ist leer.");
+    }
+    if (options.toStdout && (options.withDrawings || options.loadFolder)) {
+        return UsageError(
+            u"--with-drawings und --load-folder brauchen den Ordner: nur mit "
+            u"--out VERZEICHNIS.");
     }
     options.sources = ToSources(generateSource);
     options.outDirectory = ArgumentPath(outDirectory);

@@ -1,6 +1,7 @@
 #include "util/os_error.h"
 
 #include "util/paths.h"
+#include "util/unicode.h"
 
 namespace velnix {
 namespace {
@@ -11,10 +12,9 @@ std::u16string FileError(const std::filesystem::path& path, std::u16string_view 
            std::u16string(failed) + u" werden: " + Reason(error) + u".";
 }
 
-}  // namespace
-
-std::u16string Reason(OsError error) {
-    switch (KindOf(error)) {
+// The words for each kind but Other, which has the system's own.
+std::u16string KindReason(ErrorKind kind) {
+    switch (kind) {
         case ErrorKind::AccessDenied:
             return u"Zugriff verweigert (keine Schreib- oder Leserechte)";
         case ErrorKind::FileMissing:
@@ -44,7 +44,46 @@ std::u16string Reason(OsError error) {
         case ErrorKind::Other:
             break;
     }
-    return OtherReason(error);
+    return {};
+}
+
+ErrorKind KindOfCondition(const std::error_code& error) {
+    const std::error_condition condition = error.default_error_condition();
+    if (condition == std::errc::permission_denied ||
+        condition == std::errc::operation_not_permitted) {
+        return ErrorKind::AccessDenied;
+    }
+    if (condition == std::errc::no_such_file_or_directory) {
+        return ErrorKind::FileOrFolderMissing;
+    }
+    if (condition == std::errc::not_a_directory) {
+        return ErrorKind::FolderMissing;
+    }
+    if (condition == std::errc::filename_too_long) {
+        return ErrorKind::PathTooLong;
+    }
+    if (condition == std::errc::too_many_symbolic_link_levels) {
+        return ErrorKind::LinkLoop;
+    }
+    if (condition == std::errc::invalid_argument) {
+        return ErrorKind::BadPath;
+    }
+    return ErrorKind::Other;
+}
+
+}  // namespace
+
+std::u16string Reason(OsError error) {
+    const ErrorKind kind = KindOf(error);
+    return kind == ErrorKind::Other ? OtherReason(error) : KindReason(kind);
+}
+
+std::u16string Reason(const std::error_code& error) {
+    if (error.category() != std::generic_category()) {
+        return Reason(static_cast<OsError>(error.value()));
+    }
+    const ErrorKind kind = KindOfCondition(error);
+    return kind == ErrorKind::Other ? Utf8ToUtf16(error.message()) : KindReason(kind);
 }
 
 std::u16string WriteError(const std::filesystem::path& path, OsError error) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace velnix {
 
@@ -43,6 +44,9 @@ std::u16string OtherReason(OsError error);
 
 // "Zugriff verweigert (keine Schreib- oder Leserechte)" and the like.
 std::u16string Reason(OsError error);
+// The same for an error of the standard library, which may carry the C library's numbers
+// (std::generic_category) where the system's own are expected.
+std::u16string Reason(const std::error_code& error);
 
 // "Fehler : Die Datei "…" konnte nicht geschrieben werden: <reason>."
 std::u16string WriteError(const std::filesystem::path& path, OsError error);

@@ -31,7 +31,12 @@ TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
     test::WriteBytes(dir.File(u"heading.csv"), "sep=;\r\nAlt;Neu\r\n");
     test::WriteBytes(dir.File(u"held.csv"), "b.prt;b.prt\r\na.prt;b.prt\r\n");
     test::WriteBytes(dir.File(u"control_old"), "a\x01.prt\r\n");
-    test::WriteBytes(dir.File(u"out/keep"), "");
+    test::WriteBytes(dir.File(u"motor_old"), "motor.asm\r\nx.prt\r\n");
+    test::WriteBytes(dir.File(u"motor_new"), "antrieb.asm\r\ny.prt\r\n");
+    for (const char16_t* model :
+         {u"out/a.prt.2", u"out/b.prt.1", u"out/Motor.asm.3", u"out/motor.drw.2", u"out/top.asm"}) {
+        test::WriteBytes(dir.File(model), "");
+    }
     const test::ProcessResult run =
         test::RunProcess(test::CliProgram(), GetParam().args, dir.path());
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
@@ -69,14 +74,34 @@ INSTANTIATE_TEST_SUITE_P(Runs, CheckCommandTest, testing::Values(
     // The file is written in spite of the errors, which the summary names.
     CheckRun{{"generate", "--old", "swap_old", "--new", "swap_new", "--out", "out"}, 0,
              "Datei rename.pro wurde gespeichert in out\n",
-             "Prüfung: 2 Fehler (Einzelheiten: velnix-cli check)\n", true},
+             "Prüfung: 2 Fehler, 1 Warnung (Einzelheiten: velnix-cli check)\n", true},
     CheckRun{{"generate", "--old", "swap_old", "--new", "swap_new", "--out", "out", "--strict"},
-             4, "", "Prüfung: 2 Fehler (Einzelheiten: velnix-cli check)\nFehler : Die Liste hat 2 "
+             4, "", "Prüfung: 2 Fehler, 1 Warnung (Einzelheiten: velnix-cli check)\nFehler : Die "
+             "Liste hat 2 "
              "Fehler. Die Datei rename.pro wurde nicht geschrieben !\n", false},
     // The repaired ring has neither errors nor warnings: no summary after the heading's note.
     CheckRun{{"generate", "--pairs", "swap.csv", "--out", "out", "--strict", "--repair-order"},
              0, "Datei rename.pro wurde gespeichert in out\n", "Zeile 1 als Überschrift gelesen.\n",
-             true}));
+             true},
+    // The folder: its findings among the list's, or one by one on generate's standard error.
+    CheckRun{{"check", "--old", "motor_old", "--new", "motor_new", "--folder", "out"}, 4,
+             "Zeile 2: Fehler: \"x.prt\" → \"y.prt\": den alten Namen gibt es im Ordner \"out\" "
+             "nicht; das Öffnen schlägt fehl.", "", false},
+    CheckRun{{"check", "--old", "motor_old", "--new", "motor_new", "--folder", "out",
+              "--with-drawings", "--load-folder"}, 4, "\n1 Fehler\n",
+             "Aus dem Ordner mitgenommen: \"motor.drw\" → \"antrieb.drw\".\n", false},
+    CheckRun{{"generate", "--old", "motor_old", "--new", "motor_new", "--out", "out"}, 0,
+             "Datei rename.pro wurde gespeichert in out\n",
+             "Warnung: Im Ordner \"out\" liegen 1 Baugruppe und 1 Zeichnung, die nicht in der Liste "
+             "stehen (motor.drw, top.asm): sie sind beim Umbenennen nicht geladen, ihre Verweise auf "
+             "umbenannte Modelle gehen verloren.\nZeile 1: Warnung: \"motor.asm\" → \"antrieb.asm\": "
+             "die Zeichnung \"motor.drw\" im Ordner heißt wie dieses Modell, steht aber nicht in der "
+             "Liste und behielte ihren Namen.\nZeile 2: Fehler: \"x.prt\" → \"y.prt\": den alten "
+             "Namen gibt es im Ordner \"out\" nicht; das Öffnen schlägt fehl.\nPrüfung: 1 Fehler, 2 "
+             "Warnungen (Einzelheiten: velnix-cli check)\n", true},
+    CheckRun{{"check", "--old", "motor_old", "--new", "motor_new", "--with-drawings"}, 2, "",
+             "--with-drawings und --load-folder brauchen den Ordner: --folder VERZEICHNIS fehlt.",
+             false}));
 // clang-format on
 
 }  // namespace
