@@ -15,6 +15,11 @@ struct Composition {
     NameList loadAlong;  // the folder's assemblies and drawings opened and saved with them
 };
 
+inline bool operator==(const Composition& a, const Composition& b) {
+    return a.pairs.oldNames == b.pairs.oldNames && a.pairs.newNames == b.pairs.newNames &&
+           a.loadAlong == b.loadAlong;
+}
+
 // What the run loads along when the user wants it: nothing from a folder that could not be read.
 NameList LoadAlong(const NamePairs& pairs, const WorkingFolder& folder, bool wanted);
 

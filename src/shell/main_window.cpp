@@ -242,7 +242,7 @@ void MainWindow::cmd_mapkeyNow_Click() {
     frame5_->show();
     frame5_->bringFieldAndListIntoLine();
     followOutputFolder(frame5_->pathText());
-    compose({oldNames, newNames});
+    compose(compositionOf({oldNames, newNames}));
     // The check follows the lists, so it has seen the clean-up above.
     // An earlier warning must not outlive the lists it was about.
     const std::size_t errors = check_->counts().errors;

@@ -49,7 +49,8 @@ class MainWindow : public QWidget {
     void cmd_reihenfolge_Click();
     void cmd_zeichnungen_Click();
     void chk_mitladen_Click();
-    void compose(const NamePairs& pairs);
+    Composition compositionOf(NamePairs pairs) const;
+    void compose(Composition composition);
     void composeAgainIfShown();
     void cmd_okfiles_Click();
     void img_quit_Click();

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <algorithm>
+#include <utility>
 
 #include "check/folder_check.h"
 #include "check/order_repair.h"
@@ -102,8 +103,13 @@ void MainWindow::chk_mitladen_Click() {
     composeAgainIfShown();
 }
 
-void MainWindow::compose(const NamePairs& pairs) {
-    composed_ = {pairs, LoadAlong(pairs, folder_.folder(), check_->loadFolder())};
+Composition MainWindow::compositionOf(NamePairs pairs) const {
+    NameList loadAlong = LoadAlong(pairs, folder_.folder(), check_->loadFolder());
+    return {std::move(pairs), std::move(loadAlong)};
+}
+
+void MainWindow::compose(Composition composition) {
+    composed_ = std::move(composition);
     txtOut_->showMapkeys(composed_.pairs, composed_.loadAlong);
 }
 
@@ -116,10 +122,9 @@ void MainWindow::composeAgainIfShown() {
     if (CheckPairs(pairs.oldNames, pairs.newNames)) {
         return;  // generate says why
     }
-    NameList loadAlong = LoadAlong(pairs, folder_.folder(), check_->loadFolder());
-    if (pairs.oldNames != composed_.pairs.oldNames || pairs.newNames != composed_.pairs.newNames ||
-        loadAlong != composed_.loadAlong) {
-        compose(pairs);
+    Composition now = compositionOf(std::move(pairs));
+    if (!(now == composed_)) {
+        compose(std::move(now));
     }
 }
 
