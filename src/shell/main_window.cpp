@@ -244,12 +244,16 @@ void MainWindow::cmd_mapkeyNow_Click() {
     followOutputFolder(frame5_->pathText());
     compose(compositionOf({oldNames, newNames}));
     // The check follows the lists, so it has seen the clean-up above.
-    // An earlier warning must not outlive the lists it was about.
+    showErrorsOfTheCheck();
+    cmdOpenmFile_->show();
+}
+
+void MainWindow::showErrorsOfTheCheck() {
+    // An earlier warning must not outlive the lists and the folder it was about.
     const std::size_t errors = check_->counts().errors;
     setStatus(errors == 0 ? QString()
                           : QStringLiteral("Achtung : Die Liste hat %1 Fehler – siehe Prüfung")
                                 .arg(static_cast<qulonglong>(errors)));
-    cmdOpenmFile_->show();
 }
 
 void MainWindow::cmd_info_Click() {

@@ -40,6 +40,8 @@ class MainWindow : public QWidget {
     void Form_Load();
     void Form_Resize();
     void cmd_mapkeyNow_Click();
+    // In the status line after generate: how many Fehler the check found.
+    void showErrorsOfTheCheck();
     void cmd_info_Click();
     void cmd_action_Click();
     void checkLists();

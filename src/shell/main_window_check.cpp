@@ -11,6 +11,7 @@
 #include "mapkey/pair_check.h"
 #include "shell/check_panel.h"
 #include "shell/mapping_table.h"
+#include "shell/output_dir_panel.h"
 #include "shell/output_text.h"
 #include "shell/qt_text.h"
 
@@ -59,6 +60,10 @@ void MainWindow::followOutputFolder(const QString& path) {
 
 void MainWindow::folderChanged() {
     checkLists();
+    // The user chooses the folder after generate: its Fehler are the ones to count.
+    if (frame5_->isVisible()) {
+        showErrorsOfTheCheck();
+    }
     // The models loaded along are the folder's.
     if (check_->loadFolder()) {
         composeAgainIfShown();

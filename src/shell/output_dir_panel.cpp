@@ -81,8 +81,9 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
-    // Grown below the designed panel for the undo file's check box.
-    twips.place(this, 400, 1000, 5895, 3315);
+    // Left of the Prüfung area, whose findings the user reads while choosing the folder, and
+    // grown below the designed panel for the undo file's check box.
+    twips.place(this, 105, 1000, 5760, 3315);
     twips.place(caption, 120, 0, 2655, 240);
     twips.place(txtPath_, 120, 240, 5535, 285);
     twips.place(drive1_, 120, 600, 2655, 315);
