@@ -1,5 +1,5 @@
-// Fuzzes the composition of rename.pro: which lists are refused, the shape of the text, and
-// that the file equals what the window shows and writes.
+// Fuzzes the composition of rename.pro: which lists are refused, the shape of the text, that
+// the file equals what the window shows and writes, and its undo file.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -85,9 +85,12 @@ std::string Decimal(std::size_t value) {
 }
 
 // Every line ends in CR LF and holds its back-quotes in pairs; the pair mapkeys "umb0",
-// "umb1", … come in order, each with its old name and then its new name as a quoted value; and
-// the master mapkey calls them in the same order.
-void CheckText(std::string_view text, const NameList& oldNames, const NameList& newNames) {
+// "umb1", … (or those of another prefix) come in order, each with its old name and then its new
+// name as a quoted value; and the master mapkey calls them in the same order.
+void CheckText(std::string_view text, const NameList& oldNames, const NameList& newNames,
+               const std::string& pairPrefix = "umb") {
+    const std::string pairMapkey = "mapkey " + pairPrefix;
+    const std::string pairCall = "mapkey(continued) ~ ;%" + pairPrefix;
     Require(text.substr(0, 18) == "save_objects all\r\n", "the text starts with save_objects");
     std::size_t pairMapkeys = 0;
     std::size_t pairCalls = 0;
@@ -102,10 +105,11 @@ void CheckText(std::string_view text, const NameList& oldNames, const NameList& 
             quotes += c == '`';
         }
         Require(quotes % 2 == 0, "the back-quotes of a line are balanced");
-        if (line.substr(0, 10) == "mapkey umb") {
+        if (line.substr(0, pairMapkey.size()) == pairMapkey && line.size() > pairMapkey.size() &&
+            line[pairMapkey.size()] >= '0' && line[pairMapkey.size()] <= '9') {
             const std::size_t pair = pairMapkeys++;
             Require(pair < oldNames.size(), "one pair mapkey per pair");
-            Require(line == "mapkey umb" + Decimal(pair) + " ~ ;\\", "the pair mapkeys in order");
+            Require(line == pairMapkey + Decimal(pair) + " ~ ;\\", "the pair mapkeys in order");
             const std::string oldValue = '`' + InCodePage(oldNames[pair]) + '`';
             const std::string newValue = '`' + InCodePage(newNames[pair]) + '`';
             const std::size_t oldAt = text.find(oldValue, lf);
@@ -113,12 +117,12 @@ void CheckText(std::string_view text, const NameList& oldNames, const NameList& 
             const std::size_t newAt = text.find(newValue, oldAt + oldValue.size());
             Require(newAt != std::string_view::npos,
                     "the pair mapkey renames to its new name after opening the old one");
-            const std::size_t next = text.find("\r\nmapkey umb", lf);
+            const std::size_t next = text.find("\r\n" + pairMapkey, lf);
             Require(next == std::string_view::npos || newAt < next,
                     "both names are in their own pair mapkey");
         }
-        if (line.substr(0, 25) == "mapkey(continued) ~ ;%umb") {
-            Require(line == "mapkey(continued) ~ ;%umb" + Decimal(pairCalls++) + ";\\",
+        if (line.substr(0, pairCall.size()) == pairCall) {
+            Require(line == pairCall + Decimal(pairCalls++) + ";\\",
                     "the master mapkey calls the pair mapkeys in order");
         }
         start = lf + 1;
@@ -176,6 +180,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         velnix::RenameProContent(velnix::Utf8ToUtf16(shown.text));
     Require(written.ok() && *written.value == file.text,
             "the window's text written as rename.pro is the composed file");
+
+    // The undo file renames every new name back, the last pair first, under mapkeys of its own;
+    // undoing the undo gives rename.pro again.
+    const velnix::MapkeyPairs undo = velnix::UndoPairs(*pairs.value);
+    velnix::StringSink undoFile;
+    Require(
+        velnix::ComposeMapkeys(undo, velnix::TextEnd::RenamePro, undoFile, velnix::kUndoMapkeys),
+        "the undo file is composed");
+    CheckText(undoFile.text, NameList(newNames.rbegin(), newNames.rend()),
+              NameList(oldNames.rbegin(), oldNames.rend()), "zur");
+    velnix::StringSink redone;
+    Require(velnix::ComposeMapkeys(velnix::UndoPairs(undo), velnix::TextEnd::RenamePro, redone) &&
+                redone.text == file.text,
+            "the undo of the undo file is rename.pro");
 
     // A sink that refuses a block stops the composition.
     const std::size_t refused = size % 3;

@@ -150,7 +150,7 @@ MadeAndRemoved NamesMadeAndRemoved(const NameSource& oldNames, const NameSource&
     const RenameOrder order = ReadRenameOrder(oldNames, newNames, {});
     const std::uint32_t count = order.pairs();
     MadeAndRemoved run;
-    if (!order.AnyEdge()) {
+    if (!order.AnyEdge() && !order.AnyHeld() && order.oldAgain.empty()) {
         return run;  // nothing made or removed: no marks at all
     }
     run.oldMadeEarlier.resize(count);
@@ -162,6 +162,17 @@ MadeAndRemoved NamesMadeAndRemoved(const NameSource& oldNames, const NameSource&
         if (later != kNoPair && later > i) {
             run.oldMadeEarlier[later] = true;
             run.newRemovedLater[i] = true;
+        }
+        // An unchanged pair keeps a name: one that an earlier pair makes does not exist yet.
+        const std::uint32_t keeper = order.HeldBy(i);
+        if (keeper != kNoPair && keeper > i) {
+            run.oldMadeEarlier[keeper] = true;
+        }
+    }
+    // An unchanged pair's name that a later pair renames away no longer exists at the end.
+    for (const auto& [pair, first] : order.oldAgain) {
+        if (!order.moves[first] && order.moves[pair]) {
+            run.newRemovedLater[first] = true;
         }
     }
     return run;

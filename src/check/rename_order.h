@@ -40,6 +40,7 @@ class RenameOrder {
     void SetMadeBy(std::uint32_t pair, std::uint32_t by) { Put(madeBy_, pair, by); }
     void SetRingOf(std::uint32_t pair, std::uint32_t ring) { Put(ringOf_, pair, ring); }
     bool AnyEdge() const { return !freedBy_.empty() || !madeBy_.empty(); }
+    bool AnyHeld() const { return !heldBy_.empty(); }
 
     std::vector<bool> moves;  // the pair has a new name other than its old one
     // Groups of pairs that wait for each other, rows ascending.

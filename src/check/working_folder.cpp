@@ -10,16 +10,28 @@
 
 namespace velnix {
 
+namespace {
+
 // Only the versions that Pro/ENGINEER writes, "name.ext.N": in "a.12" the digits are the
 // extension, and in "a.prt.1.2" nothing is a version number.
-std::u16string ModelName(std::u16string_view fileName) {
-    std::u16string model = Folded(fileName);
+void ToModelName(std::u16string_view fileName, std::u16string& model) {
+    model.assign(fileName);
+    for (auto& c : model) {
+        c = FoldCase(c);
+    }
     const NameParts parts = SplitName(model);
     const bool version = parts.extension.size() > 1 && parts.rest.size() > 1 &&
                          parts.rest.find_first_not_of(u"0123456789", 1) == std::u16string::npos;
     if (version) {
         model.resize(model.size() - parts.rest.size());
     }
+}
+
+}  // namespace
+
+std::u16string ModelName(std::u16string_view fileName) {
+    std::u16string model;
+    ToModelName(fileName, model);
     return model;
 }
 
@@ -32,8 +44,11 @@ FolderModels::FolderModels(const NameList& fileNames) {
     std::sort(sorted_.begin(), sorted_.end());
 }
 
+// A check asks once or twice a pair: the key's buffer is kept rather than made each time.
 bool FolderModels::Has(std::u16string_view name) const {
-    return models_.count(ModelName(name)) > 0;
+    thread_local std::u16string key;
+    ToModelName(name, key);
+    return models_.count(key) > 0;
 }
 
 WorkingFolder ReadWorkingFolder(std::u16string_view folder) {

@@ -113,7 +113,8 @@ int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
         }
         return kWritten;
     }
-    const Status written = WriteRenamePro(options.outDirectory, pairs);
+    const Status written =
+        WriteRenamePro(options.outDirectory, pairs, options.undo ? &pairs : nullptr);
     WriteMessage(written.ok ? stdout : stderr, written.message);
     return written.ok ? kWritten : kWriteFailed;
 }
@@ -129,7 +130,7 @@ int Generate(const GenerateOptions& options) {
         WriteMessage(stderr, refusal->message);
         return refusal->exitCode;
     }
-    PairsToWrite& toWrite = std::get<PairsToWrite>(read);
+    auto& toWrite = std::get<PairsToWrite>(read);
     if (folder && options.loadFolder) {
         LoadAlong(*folder, toWrite.pairs);
     }

@@ -17,6 +17,7 @@ struct GenerateOptions {
     // The folder of --out is the working folder: checked, and used as these ask.
     bool withDrawings = false;
     bool loadFolder = false;
+    bool undo = false;  // rename_zurueck.pro beside rename.pro
 };
 
 int Generate(const GenerateOptions& options);

@@ -14,8 +14,8 @@ namespace velnix::cli {
 namespace {
 
 constexpr char16_t kUsage[] =
-    u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS | --stdout) [--repair-order] "
-    u"[--strict] [--with-drawings] [--load-folder]\n"
+    u"Aufruf: velnix-cli generate LISTEN (--out VERZEICHNIS [--undo] | --stdout) "
+    u"[--repair-order] [--strict] [--with-drawings] [--load-folder]\n"
     u"        velnix-cli check LISTEN [--format json] [--folder VERZEICHNIS [--with-drawings] "
     u"[--load-folder]]\n"
     u"LISTEN: --old DATEI (--new DATEI | --rule AUSDRUCK ERSATZ) oder --pairs TABELLE "
@@ -164,6 +164,9 @@ int Run(const std::vector<std::string>& args) {
     generate->add_flag("--load-folder", options.loadFolder,
                        "Baugruppen und Zeichnungen des Ordners mitladen und mitspeichern, damit "
                        "ihre Verweise den umbenannten Modellen folgen");
+    generate->add_flag("--undo", options.undo,
+                       "Neben rename.pro auch rename_zurueck.pro schreiben, deren Mapkey "
+                       "\"zurueck\" das Umbenennen rückgängig macht (nur mit --out)");
 
     SourceArguments checkSource;
     std::string format = "text";
@@ -244,6 +247,11 @@ int Run(const std::vector<std::string>& args) {
         return UsageError(
             u"--with-drawings und --load-folder brauchen den Ordner: nur mit "
             u"--out VERZEICHNIS.");
+    }
+    if (options.undo && options.toStdout) {
+        return UsageError(
+            u"--undo schreibt rename_zurueck.pro als zweite Datei in das Verzeichnis von --out "
+            u"und geht daher nicht mit --stdout.");
     }
     options.sources = ToSources(generateSource);
     options.outDirectory = ArgumentPath(outDirectory);

@@ -68,23 +68,6 @@ void AppendDefinition(Output& out, std::string_view name) {
     out.Ascii(" ~ ;\\\r\n");
 }
 
-// Call-all mapkey "CallALLNow": opens every old file once, but for the old names that an
-// earlier pair makes (they do not exist yet), and then the models loaded along.
-template <class Output>
-void CallALL(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
-    AppendDefinition(out, names.callAll);
-    std::size_t i = 0;
-    for (const std::string_view name : pairs.oldNames) {
-        if (!Marked(pairs.run.oldMadeEarlier, i++)) {
-            AppendOpenBlock(out, name);
-        }
-    }
-    for (const std::string_view name : pairs.loadAlong) {
-        AppendOpenBlock(out, name);
-    }
-    out.Ascii(templates::txt_end);
-}
-
 template <class Output>
 void AppendSaveBlock(Output& out, std::string_view name) {
     static const TemplateCut save =
@@ -94,22 +77,40 @@ void AppendSaveBlock(Output& out, std::string_view name) {
     out.Ascii(save.after);
 }
 
+// The mapkey `mapkey` with one block for each of the pairs' `names` that `skipped` does not
+// mark, then one for each model loaded along.
+template <class Output, class Block>
+void AppendBlocksMapkey(Output& out, std::string_view mapkey, const EncodedNames& names,
+                        const std::vector<bool>& skipped, const EncodedNames& loadAlong,
+                        Block block) {
+    AppendDefinition(out, mapkey);
+    std::size_t i = 0;
+    for (const std::string_view name : names) {
+        if (!Marked(skipped, i++)) {
+            block(out, name);
+        }
+    }
+    for (const std::string_view name : loadAlong) {
+        block(out, name);
+    }
+    out.Ascii(templates::txt_end);
+}
+
+// Call-all mapkey "CallALLNow": opens every old file once, but for the old names that an
+// earlier pair makes (they do not exist yet), and then the models loaded along.
+template <class Output>
+void CallALL(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
+    AppendBlocksMapkey(out, names.callAll, pairs.oldNames, pairs.run.oldMadeEarlier,
+                       pairs.loadAlong, AppendOpenBlock<Output>);
+}
+
 // Save-all mapkey "saveALLNow": opens, saves and closes every new file, but for the new
 // names that a later pair renames away (they no longer exist), and then the models loaded
 // along, whose references now name the new files.
 template <class Output>
 void SaveALL(Output& out, const MapkeyNames& names, const MapkeyPairs& pairs) {
-    AppendDefinition(out, names.saveAll);
-    std::size_t i = 0;
-    for (const std::string_view name : pairs.newNames) {
-        if (!Marked(pairs.run.newRemovedLater, i++)) {
-            AppendSaveBlock(out, name);
-        }
-    }
-    for (const std::string_view name : pairs.loadAlong) {
-        AppendSaveBlock(out, name);
-    }
-    out.Ascii(templates::txt_end);
+    AppendBlocksMapkey(out, names.saveAll, pairs.newNames, pairs.run.newRemovedLater,
+                       pairs.loadAlong, AppendSaveBlock<Output>);
 }
 
 // Save-assemblies mapkey "saveASMNow": the save steps for the new names of the pairs whose

@@ -69,6 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Folders, FolderCheckTest, testing::Values(
                {"1:fehlt-im-ordner", "1:ring", "2:fehlt-im-ordner", "2:ring"}},
     FolderCase{"a repaired ring", {u"a.prt", u"b.prt"}, {u"a.prt", u"b.prt", u"a_velnix1.prt"},
                {u"a_velnix1.prt", u"a.prt", u"b.prt"}, {}, {}, {u"a_velnix1.prt"}},
+    FolderCase{"a name made from an intermediate name", {u"a.prt"},
+               {u"a.prt", u"a_velnix1.prt", u"x.prt"}, {u"a_velnix1.prt", u"x.prt", u"y.prt"}, {},
+               {}, {u"a_velnix1.prt"}},
     FolderCase{"an intermediate name the folder holds", {u"a.prt", u"b.prt", u"a_velnix1.prt"},
                {u"a.prt", u"b.prt", u"a_velnix1.prt"}, {u"a_velnix1.prt", u"a.prt", u"b.prt"},
                {"1:belegt-im-ordner"}, u"den neuen Namen gibt es im Ordner \"/arbeit\" schon; "

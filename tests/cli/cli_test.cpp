@@ -59,6 +59,7 @@ class Sandbox {
     }
 
     std::string RenamePro() const { return test::ReadBytes(RenameProPath(outDir_)); }
+    std::string UndoFile() const { return test::ReadBytes(JoinPath(outDir_, kUndoFileName)); }
     const std::u16string& path() const { return dir_.path(); }
     std::ptrdiff_t OutFileCount() const {
         return std::distance(std::filesystem::directory_iterator(ToFsPath(outDir_)), {});
@@ -150,6 +151,8 @@ const RunCase kRuns[] = {
     {"EmptyNew", 2, "generate --old alt --new '' --stdout", "a", "x", "--new ist leer"},
     {"NewAndRule", 2, "generate --old alt --new neu --rule a b --stdout", "a", "x", kArgError},
     {"OutAndStdout", 2, "generate --old alt --new neu --out out --stdout", "a", "x", kArgError},
+    {"UndoToStdout", 2, "generate --old alt --new neu --stdout --undo", "a", "x",
+     "--undo schreibt rename_zurueck.pro"},
     {"RuleOneValue", 2, "generate --old alt --rule a --stdout", "a", "", kArgError},
 #ifndef __SANITIZE_ADDRESS__  // ASan reserves more than the limit
     // Plain ASCII lists are read in slices; with one umlaut they are read whole, which takes more.
@@ -208,6 +211,16 @@ const ListCase kLists[] = {
 
 INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLists),
                          [](const auto& info) { return std::string(info.param.label); });
+
+TEST(CliUndo, WritesTheUndoFileBesideRenamePro) {
+    const NameList oldNames{u"teil1.prt", u"bg1.asm"}, newNames{u"teil1_neu.prt", u"bg1_neu.asm"};
+    const Sandbox box("teil1.prt\r\nbg1.asm", "teil1_neu.prt\r\nbg1_neu.asm");
+    const auto result = box.Run(std::string(kNewToOut) + " --undo");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in out\n");
+    EXPECT_TRUE(box.RenamePro() == test::ComposedRenamePro(oldNames, newNames));
+    EXPECT_TRUE(box.UndoFile() == test::ComposedUndoFile(oldNames, newNames));
+}
 
 // Paths are bytes on Linux: files and folders named in Latin-1 are used under those names.
 TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {

@@ -2,12 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <iterator>
-#include <regex>
-#include <set>
-
 #include "support/golden.h"
 #include "util/unicode.h"
 
@@ -78,6 +72,9 @@ const ComposeCase kFiles[] = {
      nullptr, {}, true},
     {"LoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}},
+    // The undo of a repaired ring makes its intermediate name first and removes it last.
+    {"UndoOfRepairedRing", {u"a.asm", u"b.asm", u"a_velnix1.asm"},
+     {u"a_velnix1.asm", u"a.asm", u"b.asm"}, 1, nullptr, {}, true},
     {"UndoOfLoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}, true},
     {"EmptyLists", {}, {}, 1},
@@ -90,85 +87,6 @@ const ComposeCase kFiles[] = {
 
 INSTANTIATE_TEST_SUITE_P(Files, ComposeTest, testing::ValuesIn(kFiles),
                          [](const auto& info) { return std::string(info.param.label); });
-
-std::vector<std::string> Utf8(const EncodedNames& names) {
-    return {names.begin(), names.end()};
-}
-
-// Marks as the composition reads them: none at all mark nothing.
-std::vector<bool> Marks(const std::vector<bool>& marks, std::size_t pairs) {
-    return marks.empty() ? std::vector<bool>(pairs) : marks;
-}
-
-struct UndoCase {
-    const char* label;
-    NameList oldNames, newNames;
-    std::vector<std::string> undoOld, undoNew;
-    std::vector<bool> assemblies, oldMadeEarlier, newRemovedLater;
-};
-
-class UndoPairsTest : public testing::TestWithParam<UndoCase> {};
-
-TEST_P(UndoPairsTest, InvertsThePairsLastFirstAndReadsTheInverseRunAnew) {
-    const UndoCase& c = GetParam();
-    const MapkeyPairs undo = UndoPairs(PairsInUtf8(c.oldNames, c.newNames));
-    EXPECT_EQ(Utf8(undo.oldNames), c.undoOld);
-    EXPECT_EQ(Utf8(undo.newNames), c.undoNew);
-    EXPECT_EQ(undo.assemblyPairs, c.assemblies);
-    EXPECT_EQ(Marks(undo.run.oldMadeEarlier, c.undoOld.size()), c.oldMadeEarlier);
-    EXPECT_EQ(Marks(undo.run.newRemovedLater, c.undoOld.size()), c.newRemovedLater);
-}
-
-// clang-format off
-const UndoCase kUndoCases[] = {
-    {"Chain", {u"b.prt", u"a.prt"}, {u"c.prt", u"b.prt"},
-     {"b.prt", "c.prt"}, {"a.prt", "b.prt"}, {false, false}, {false, false}, {false, false}},
-    // The repaired ring's undo makes its intermediate name first and removes it last.
-    {"RepairedRing", {u"a.prt", u"b.prt", u"t.prt"}, {u"t.prt", u"a.prt", u"b.prt"},
-     {"b.prt", "a.prt", "t.prt"}, {"t.prt", "b.prt", "a.prt"}, {false, false, false},
-     {false, false, true}, {true, false, false}},
-    {"ExtensionChanged", {u"a.prt", u"z.drw"}, {u"a.asm", u"z.prt"},
-     {"z.prt", "a.asm"}, {"z.drw", "a.prt"}, {false, true}, {false, false}, {false, false}},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Lists, UndoPairsTest, testing::ValuesIn(kUndoCases),
-                         [](const auto& info) { return std::string(info.param.label); });
-
-// Every mapkey a file defines and every one it calls, in lower case: Pro/ENGINEER calls "%name"
-// regardless of letter case, and both files may be loaded into one session.
-std::pair<std::set<std::string>, std::set<std::string>> DefinedAndCalled(const std::string& text) {
-    std::set<std::string> defined, called;
-    const std::regex mapkey("mapkey ([^ ]+) ~|%([^;]+);");
-    for (std::sregex_iterator m(text.begin(), text.end(), mapkey), end; m != end; ++m) {
-        std::string name = (*m)[1].matched ? (*m)[1].str() : (*m)[2].str();
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        ((*m)[1].matched ? defined : called).insert(name);
-    }
-    return {defined, called};
-}
-
-TEST(MapkeyNamesTest, UndoFileAndRenameProShareNoMapkeyAndCallOnlyTheirOwn) {
-    const MapkeyPairs pairs = PairsInUtf8({u"a.prt", u"b.asm"}, {u"c.prt", u"d.asm"});
-    StringSink renamePro, undoFile;
-    ASSERT_TRUE(ComposeMapkeys(pairs, TextEnd::RenamePro, renamePro, kRenameMapkeys));
-    ASSERT_TRUE(ComposeMapkeys(UndoPairs(pairs), TextEnd::RenamePro, undoFile, kUndoMapkeys));
-    auto [renameDefined, renameCalled] = DefinedAndCalled(renamePro.text);
-    auto [undoDefined, undoCalled] = DefinedAndCalled(undoFile.text);
-    EXPECT_EQ(renameDefined, (std::set<std::string>{"rename", "umb0", "umb1", "callallnow",
-                                                    "saveallnow", "saveasmnow"}));
-    EXPECT_EQ(undoDefined, (std::set<std::string>{"zurueck", "zur0", "zur1", "callallzurueck",
-                                                  "saveallzurueck", "saveasmzurueck"}));
-    std::set<std::string> shared;
-    std::set_intersection(renameDefined.begin(), renameDefined.end(), undoDefined.begin(),
-                          undoDefined.end(), std::inserter(shared, shared.end()));
-    EXPECT_TRUE(shared.empty());
-    renameDefined.erase("rename");
-    undoDefined.erase("zurueck");
-    EXPECT_EQ(renameCalled, renameDefined);
-    EXPECT_EQ(undoCalled, undoDefined);
-}
 
 // The save-assemblies mapkey takes the pairs whose old name is exactly .asm or .drw.
 TEST(SaveAssembliesTest, SelectsByTheOldNamesExtension) {

@@ -34,8 +34,9 @@ TEST(RenameProContentTest, NamesACharacterTheCodePageLacksWithItsLine) {
 
 struct BothFilesCase {
     const char* label;
-    const char16_t* folderInTheWay;  // a folder where one of the files would go, or none
-    bool fromText;                   // rename.pro from the output text, not from the pairs
+    std::u16string_view failing;  // the file that cannot be written, or none
+    bool folderInTheWay;          // it fails for a folder of its name, or else for its content
+    bool fromText;                // rename.pro from the output text, not from the pairs
 };
 
 class BothFilesTest : public testing::TestWithParam<BothFilesCase> {};
@@ -44,20 +45,27 @@ class BothFilesTest : public testing::TestWithParam<BothFilesCase> {};
 // changes and no temporary stays.
 TEST_P(BothFilesTest, WritesBothOrNeither) {
     const BothFilesCase& c = GetParam();
+    const auto keptAsFile = [&c](std::u16string_view name) {
+        return !c.folderInTheWay || name != c.failing;
+    };
     test::TempDir dir;
     for (const char16_t* name : {u"rename.pro", u"rename_zurueck.pro"}) {
-        if (c.folderInTheWay != nullptr && name == std::u16string_view(c.folderInTheWay)) {
-            std::filesystem::create_directory(ToFsPath(dir.File(name)));
-        } else {
+        if (keptAsFile(name)) {
             test::WriteBytes(dir.File(name), "alt");
+        } else {
+            std::filesystem::create_directory(ToFsPath(dir.File(name)));
         }
     }
     const MapkeyPairs pairs =
         *EncodePairs({u"teil1.prt", u"bg1.asm"}, {u"teil1_neu.prt", u"bg1_neu.asm"}).value;
+    MapkeyPairs undoOf = pairs;
+    if (!c.failing.empty() && !c.folderInTheWay) {
+        undoOf.newNames.Append("x");  // lists of different length compose nothing
+    }
     const std::filesystem::path folder = ToFsPath(dir.path());
-    const Status written =
-        c.fromText ? WriteRenamePro(folder, "Text", &pairs) : WriteRenamePro(folder, pairs, &pairs);
-    if (c.folderInTheWay == nullptr) {
+    const Status written = c.fromText ? WriteRenamePro(folder, "Text", &undoOf)
+                                      : WriteRenamePro(folder, pairs, &undoOf);
+    if (c.failing.empty()) {
         EXPECT_EQ(written.message,
                   u"Dateien rename.pro und rename_zurueck.pro wurden gespeichert in " + dir.path());
         EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExample.pro",
@@ -67,22 +75,22 @@ TEST_P(BothFilesTest, WritesBothOrNeither) {
     } else {
         EXPECT_FALSE(written.ok);
         EXPECT_EQ(written.message.rfind(u"Fehler : ", 0), 0u);
-        EXPECT_NE(written.message.find(std::u16string(c.folderInTheWay) + u"\" konnte nicht"),
+        EXPECT_NE(written.message.find(std::u16string(c.failing) + u"\" konnte nicht"),
                   std::u16string::npos)
             << Utf16ToUtf8(written.message);
-        const char16_t* other = c.folderInTheWay == std::u16string_view(u"rename.pro")
-                                    ? u"rename_zurueck.pro"
-                                    : u"rename.pro";
-        EXPECT_EQ(test::ReadBytes(dir.File(other)), "alt");
+        for (const char16_t* name : {u"rename.pro", u"rename_zurueck.pro"}) {
+            EXPECT_TRUE(!keptAsFile(name) || test::ReadBytes(dir.File(name)) == "alt");
+        }
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
 }
 
 const BothFilesCase kBothFiles[] = {
-    {"Written", nullptr, false},
-    {"WrittenFromText", nullptr, true},
-    {"UndoFileBlocked", u"rename_zurueck.pro", false},
-    {"RenameProBlocked", u"rename.pro", true},
+    {"Written", u"", false, false},
+    {"WrittenFromText", u"", false, true},
+    {"UndoFileBlocked", u"rename_zurueck.pro", true, false},
+    {"RenameProBlocked", u"rename.pro", true, true},
+    {"UndoFileStops", u"rename_zurueck.pro", false, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Folders, BothFilesTest, testing::ValuesIn(kBothFiles),

@@ -1,7 +1,9 @@
-// The rename.pro that two lists give: what the window and the command line must write.
+// The rename.pro and undo file that two lists give: what the window and the command line must
+// write.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "mapkey/compose.h"
 #include "mapkey/rename_file.h"
@@ -16,6 +18,25 @@ inline std::string ComposedRenamePro(const NameList& oldNames, const NameList& n
         ComposeMapkeys(*pairs.value, TextEnd::RenamePro, file);
     }
     return file.text;
+}
+
+// rename.pro and rename_zurueck.pro for cleaned-up lists that EncodePairs takes, both loading
+// `loadAlong` along; two empty texts for any other lists.
+inline std::vector<std::string> ComposedWithUndo(const NameList& oldNames, const NameList& newNames,
+                                                 const NameList& loadAlong = {}) {
+    Result<MapkeyPairs> pairs = EncodePairs(oldNames, newNames);
+    StringSink file;
+    StringSink undo;
+    if (pairs.ok() && AppendWritableNames(loadAlong, pairs.value->loadAlong)) {
+        ComposeMapkeys(*pairs.value, TextEnd::RenamePro, file);
+        ComposeMapkeys(UndoPairs(*pairs.value), TextEnd::RenamePro, undo, kUndoMapkeys);
+    }
+    return {file.text, undo.text};
+}
+
+// rename_zurueck.pro for the same lists.
+inline std::string ComposedUndoFile(const NameList& oldNames, const NameList& newNames) {
+    return ComposedWithUndo(oldNames, newNames)[1];
 }
 
 }  // namespace velnix::test

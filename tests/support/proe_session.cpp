@@ -1,6 +1,7 @@
 #include "support/proe_session.h"
 
 #include <algorithm>
+#include <ostream>
 #include <utility>
 
 namespace velnix::test {
@@ -28,11 +29,12 @@ Step ParseStep(std::string_view text) {
     return step;
 }
 
-// Each definition's steps: the text after " ~" of its lines joined, cut at the semicolons
-// outside back-quotes, each step without its leading "~ ".
-std::map<std::string, std::vector<Step>> ParseMapkeys(std::string_view file) {
-    std::map<std::string, std::vector<Step>> mapkeys;
-    std::string name;
+// Each definition's steps into the session's table: the text after " ~" of its lines joined,
+// cut at the semicolons outside back-quotes, each step without its leading "~ ". A name that
+// the table has already, in any letter case, is a failure: Pro/ENGINEER would keep one.
+void ParseMapkeys(std::string_view file, std::map<std::string, std::vector<Step>>& mapkeys,
+                  std::vector<std::string>& failures) {
+    std::vector<Step>* steps = nullptr;
     std::string body;
     for (std::size_t at = 0, end = 0; at < file.size(); at = end + 2) {
         end = std::min(file.find("\r\n", at), file.size());
@@ -42,41 +44,51 @@ std::map<std::string, std::vector<Step>> ParseMapkeys(std::string_view file) {
             continue;
         }
         if (line.rfind("mapkey(continued)", 0) != 0) {
-            name = Lowered(line.substr(7, tilde - 7));
-            mapkeys[name].clear();  // a mapkey without steps is one too
+            const std::string name = Lowered(line.substr(7, tilde - 7));
+            if (mapkeys.count(name) > 0) {
+                failures.push_back("Mapkey " + name + " doppelt definiert");
+            }
+            steps = &mapkeys[name];
+            steps->clear();  // a mapkey without steps is one too
             body.clear();
         }
-        const std::string_view steps = line.substr(tilde + 2);
-        const bool continues = !steps.empty() && steps.back() == '\\';
-        body.append(steps.substr(0, steps.size() - (continues ? 1 : 0)));
+        const std::string_view text = line.substr(tilde + 2);
+        const bool continues = !text.empty() && text.back() == '\\';
+        body.append(text.substr(0, text.size() - (continues ? 1 : 0)));
         bool quoted = false;
         for (std::size_t k = 0, start = 0; !continues && k <= body.size(); ++k) {
             if (k < body.size() && body[k] == '`') {
                 quoted = !quoted;
             } else if (k == body.size() || (body[k] == ';' && !quoted)) {
-                std::string_view text = std::string_view(body).substr(start, k - start);
-                text.remove_prefix(std::min(text.find_first_not_of(" ~"), text.size()));
-                if (!text.empty()) {
-                    mapkeys[name].push_back(ParseStep(text));
+                std::string_view step = std::string_view(body).substr(start, k - start);
+                step.remove_prefix(std::min(step.find_first_not_of(" ~"), step.size()));
+                if (!step.empty()) {
+                    steps->push_back(ParseStep(step));
                 }
                 start = k + 1;
             }
         }
     }
-    return mapkeys;
 }
 
 class Session {
   public:
-    Session(std::string_view file, const std::set<std::string>& folder)
-        : mapkeys_(ParseMapkeys(file)) {
-        for (const auto& name : folder) {
-            end_.folder[name] = name;
-        }
+    explicit Session(Folder folder) { end_.folder = std::move(folder); }
+
+    void Load(std::string_view file) { ParseMapkeys(file, mapkeys_, end_.failures); }
+    void Run(std::string_view start) {
+        running_ = Lowered(start);
+        Call(running_, 0);
     }
 
-    SessionEnd Run(std::string_view start) {
-        Call(Lowered(start), 0);
+    SessionEnd End() && {
+        for (const auto& [name, model] : Newest(end_.folder)) {
+            for (const std::string& used : model.uses) {
+                if (end_.folder.count(used) == 0) {
+                    end_.brokenReferences.emplace_back(name).append(" → ").append(used);
+                }
+            }
+        }
         return std::move(end_);
     }
 
@@ -95,8 +107,8 @@ class Session {
         }
     }
 
-    // Open by name (from the session or the folder), rename the active model in session and
-    // on disk, save it, close windows; menus and confirmations change nothing here.
+    // Open by name (from the session or the folder), rename the active model, save it, close
+    // windows; menus and confirmations change nothing here.
     void Do(const Step& step) {
         const auto is = [&step](std::string_view command, std::string_view part) {
             return step.command == command && step.args.size() >= 2 && step.args[1] == part;
@@ -108,34 +120,70 @@ class Session {
             openInput_ = value;
         } else if ((is("Activate", "Inputname") || is("Activate", "Open")) &&
                    std::exchange(openDialog_, false)) {  // the recorded second one finds none
-            if (end_.folder.count(openInput_) == 0) {
-                Fail("Öffnen von " + openInput_ + ": nicht vorhanden");
-            } else {
-                windows_.push_back(openInput_);
-            }
+            Open(openInput_);
         } else if (is("Activate", "File.psh_rename") || is("Activate", "OK")) {
             if (windows_.empty()) {
                 Fail(step.args[1] + " ohne aktives Fenster");
+            } else if (step.args[1] == "OK") {
+                end_.folder[windows_.back()].push_back(inSession_[windows_.back()]);
             }
         } else if (is("Update", "InputPanel2")) {
             renameInput_ = value;
         } else if (is("Activate", "InputPanel2") && !windows_.empty()) {
-            const std::string from = windows_.back();
-            if (renameInput_ != from && end_.folder.count(renameInput_) > 0) {
-                Fail("Umbenennen von " + from + " in " + renameInput_ + ": Name belegt");
-            } else if (renameInput_ != from) {
-                auto file = end_.folder.extract(from);
-                file.key() = renameInput_;
-                end_.folder.insert(std::move(file));
-                std::replace(windows_.begin(), windows_.end(), from, renameInput_);
-            }
+            Rename(windows_.back(), renameInput_);
         } else if (is("Activate", "Windows.psh_win_close") && !windows_.empty()) {
             windows_.pop_back();
         }
     }
 
+    void Open(const std::string& name) {
+        if (inSession_.count(name) == 0) {
+            const auto file = end_.folder.find(name);
+            if (file == end_.folder.end()) {
+                Fail("Öffnen von " + name + ": nicht vorhanden");
+                return;
+            }
+            inSession_[name] = file->second.back();
+        }
+        windows_.push_back(name);
+    }
+
+    void Rename(const std::string& from, const std::string& to) {
+        if (to == from) {
+            return;
+        }
+        if (inSession_.count(to) > 0 || end_.folder.count(to) > 0) {
+            Fail("Umbenennen von " + from + " in " + to + ": Name belegt");
+            return;
+        }
+        for (const auto& [name, versions] : end_.folder) {
+            if (versions.back().uses.count(from) > 0 && inSession_.count(name) == 0) {
+                end_.usersLeftOut.emplace_back(from).append(" → ").append(to).append(": ").append(
+                    name);
+            }
+        }
+        Move(inSession_, from, to);
+        Move(end_.folder, from, to);
+        for (auto& [name, model] : inSession_) {
+            if (model.uses.erase(from) > 0) {
+                model.uses.insert(to);
+            }
+        }
+        std::replace(windows_.begin(), windows_.end(), from, to);
+    }
+
+    template <class Map>
+    static void Move(Map& map, const std::string& from, const std::string& to) {
+        auto entry = map.extract(from);
+        if (!entry.empty()) {
+            entry.key() = to;
+            map.insert(std::move(entry));
+        }
+    }
+
     std::map<std::string, std::vector<Step>> mapkeys_;
     SessionEnd end_;
+    std::map<std::string, Model> inSession_;  // by name, as the session holds it now
     std::string running_;
     std::vector<std::string> windows_;  // the active one last
     bool openDialog_ = false;
@@ -156,9 +204,45 @@ std::string Lowered(std::string_view name) {
     return lowered;
 }
 
-SessionEnd RunMapkeys(std::string_view file, const std::set<std::string>& folder,
-                      std::string_view start) {
-    return Session(file, folder).Run(start);
+bool operator==(const Model& a, const Model& b) {
+    return a.identity == b.identity && a.uses == b.uses;
+}
+
+void PrintTo(const Model& model, std::ostream* out) {
+    *out << model.identity;
+    for (const std::string& used : model.uses) {
+        *out << (used == *model.uses.begin() ? " nutzt " : ", ") << used;
+    }
+}
+
+std::map<std::string, Model> Newest(const Folder& folder) {
+    std::map<std::string, Model> newest;
+    for (const auto& [name, versions] : folder) {
+        newest[name] = versions.back();
+    }
+    return newest;
+}
+
+std::vector<std::string> FileNames(const Folder& folder) {
+    std::vector<std::string> names;
+    for (const auto& [name, versions] : folder) {
+        for (std::size_t version = 1; version <= versions.size(); ++version) {
+            names.push_back(name + "." + std::to_string(version));
+        }
+    }
+    return names;
+}
+
+SessionEnd RunMapkeys(const std::vector<std::string>& files, Folder folder,
+                      const std::vector<std::string>& starts) {
+    Session session(std::move(folder));
+    for (const std::string& file : files) {
+        session.Load(file);
+    }
+    for (const std::string& start : starts) {
+        session.Run(start);
+    }
+    return std::move(session).End();
 }
 
 }  // namespace velnix::test

@@ -1,6 +1,7 @@
-// A small model of a Pro/ENGINEER session: tells whether a rename.pro renames cleanly.
+// A small model of a Pro/ENGINEER session over a working folder: runs mapkey files step by step.
 #pragma once
 
+#include <iosfwd>
 #include <map>
 #include <set>
 #include <string>
@@ -9,16 +10,42 @@
 
 namespace velnix::test {
 
+// What a file of the folder holds: the model's identity (what it is, whatever its name) and,
+// for an assembly or a drawing, the names of the models it uses.
+struct Model {
+    std::string identity;
+    std::set<std::string> uses;
+};
+bool operator==(const Model& a, const Model& b);
+void PrintTo(const Model& model, std::ostream* out);  // for the tests' messages
+
+// The working folder: each model's versions on disk ("name.prt.1", …), the oldest first, by
+// its name in lower case. Opening a name takes the newest.
+using Folder = std::map<std::string, std::vector<Model>>;
+
+// Each model of the folder as opening it gives it: its newest version.
+std::map<std::string, Model> Newest(const Folder& folder);
+// The names of the folder's files, with their version numbers.
+std::vector<std::string> FileNames(const Folder& folder);
+
 struct SessionEnd {
-    std::vector<std::string> failures;  // one line per step that failed: "umb2: …"
-    // The folder's files at the end, in lower case, each with its model's name at the start.
-    std::map<std::string, std::string> folder;
+    // One line per step that failed ("umb2: …"), and per mapkey name defined twice.
+    std::vector<std::string> failures;
+    Folder folder;
+    // "baugruppe.asm → motor.prt": the newest version of a model uses a name no file has.
+    std::vector<std::string> brokenReferences;
+    // "motor.prt → antrieb.prt: baugruppe.asm": a model of the folder that used the renamed
+    // one was not in session at its rename, so its reference on disk stays the old one.
+    std::vector<std::string> usersLeftOut;
 };
 
-// Runs mapkey `start` of the file with `folder` (in lower case) as the working folder. As in
-// Pro/ENGINEER a failing step does not stop the run: the next acts on the active window.
-SessionEnd RunMapkeys(std::string_view file, const std::set<std::string>& folder,
-                      std::string_view start = "rename");
+// Loads the mapkey files into one session, then runs the mapkeys `starts` one after the other
+// in `folder`. As in Pro/ENGINEER a failing step does not stop the run: the next acts on the
+// active window. Renaming a model renames it in session and all its versions on disk, and
+// updates the references of the models in session (in memory, until they are saved); closing
+// a window leaves its model in session.
+SessionEnd RunMapkeys(const std::vector<std::string>& files, Folder folder,
+                      const std::vector<std::string>& starts = {"rename"});
 
 // Lower case, as Pro/ENGINEER stores names (ASCII and the Latin-1 letters of the code page).
 std::string Lowered(std::string_view name);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <iterator>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -24,23 +23,6 @@ TEST(FilesTest, ExistenceTestsAnswerFalseOnEveryFailure) {
     EXPECT_TRUE(FileExists(file) && !DirExists(file));
     EXPECT_FALSE(DirExists(dir.File(u"fehlt")) || FileExists(dir.File(u"fehlt")));
     EXPECT_FALSE(DirExists(u"") || FileExists(u""));
-}
-
-// The target is replaced whole or not at all; no temporary stays.
-TEST(FilesTest, WriteReplacesTheTargetWholeOrLeavesItAsItWas) {
-    TempDir dir;
-    const std::u16string target = dir.File(u"rename.pro");
-    WriteBytes(target, "a long first version\r\n");
-    ASSERT_TRUE(WriteFileAtomically(ToFsPath(target), "short").ok);
-    EXPECT_EQ(ReadBytes(target), "short");
-    // Content that stops half-way is never seen.
-    const Status stopped = WriteFileAtomically(ToFsPath(target), [](BlockSink& file) {
-        file.Write(std::string(100000, 'x'));
-        return false;
-    });
-    EXPECT_NE(stopped.message.find(u"nicht vollständig"), std::u16string::npos);
-    EXPECT_EQ(ReadBytes(target), "short");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ToFsPath(dir.path())), {}), 1);
 }
 
 TEST(FilesTest, WriteRemovesTheTemporariesOfWritersThatAreGone) {
