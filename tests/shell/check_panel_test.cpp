@@ -115,8 +115,8 @@ class CheckPanelTest : public QObject {
         QVERIFY(control("kontextmenue")->isVisible());
     }
 
-    // The check looks into the output folder: another folder, a file made while the user was
-    // away, the drawings taken along and the folder's models loaded along each settle a finding.
+    // The check looks into the output folder: another folder, the drawings taken along and the
+    // folder's models loaded along each settle a finding.
     void outputFolderIsChecked_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<NameList>("oldNames");  // to antrieb.asm, welle.prt, …
@@ -126,12 +126,6 @@ class CheckPanelTest : public QObject {
             << QStringList{"motor.asm"} << NameList{u"motor.asm", u"TEIL.prt"} << "1 Fehler"
             << Steps([this] {
                    setFolder("b", {"motor.asm.3", "teil.prt.1"});
-               });
-        QTest::newRow("old file made while away")
-            << QStringList{"motor.asm"} << NameList{u"motor.asm", u"teil.prt"} << "1 Fehler"
-            << Steps([this] {
-                   MakeFolder(platform_->path("ordner"), {"Teil.prt.2"});
-                   ComeBack(*window_);
                });
         QTest::newRow("drawing beside the renamed assembly")
             << QStringList{"motor.asm.2", "motor.drw.1", "motor.drw.2"} << NameList{u"motor.asm"}

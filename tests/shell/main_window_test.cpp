@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
-#include <algorithm>
 
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
@@ -18,31 +17,11 @@
 #include "shell/status_line.h"
 #include "shell/twips.h"
 #include "shell/window_test.h"
+#include "support/composed.h"
 #include "util/file_read.h"
 #include "util/paths.h"
 
 namespace velnix::test {
-namespace {
-
-// What OK writes for cleaned-up lists: rename.pro, or the undo file, which is rename.pro of the
-// same lists reversed under mapkey names of its own; both load the same models along.
-std::string Composed(NameList oldNames, NameList newNames, const NameList& loadAlong, bool undo) {
-    if (undo) {
-        std::reverse(oldNames.begin(), oldNames.end());
-        std::reverse(newNames.begin(), newNames.end());
-        std::swap(oldNames, newNames);
-    }
-    Result<MapkeyPairs> pairs = EncodePairs(oldNames, newNames);
-    StringSink file;
-    if (pairs.ok() && AppendWritableNames(loadAlong, pairs.value->loadAlong)) {
-        ComposeMapkeys(*pairs.value, TextEnd::RenamePro, file,
-                       undo ? kUndoMapkeys : kRenameMapkeys);
-    }
-    return file.text;
-}
-
-}  // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -145,11 +124,12 @@ class MainWindowTest : public QObject {
         QVERIFY(!ok || shown.contains(work()));
         QVERIFY(!ok || shown.contains(shell::ToQString(kUndoFileName)) == undo);
         const std::u16string file = RenameProPath(shell::ToU16(work()));
-        QCOMPARE(ReadWholeFile(file).bytes,
-                 ok ? Composed(clean(oldNames), newNames, loadAlong, false) : std::string());
+        const std::vector<std::string> written =
+            ComposedWithUndo(clean(oldNames), newNames, loadAlong);
+        QCOMPARE(ReadWholeFile(file).bytes, ok ? written[0] : std::string());
         const QString undoFile = QDir(work()).filePath(shell::ToQString(kUndoFileName));
         QCOMPARE(ReadWholeFile(shell::ToU16(undoFile)).bytes,
-                 ok && undo ? Composed(clean(oldNames), newNames, loadAlong, true) : std::string());
+                 ok && undo ? written[1] : std::string());
         click("cmd_openmFile");
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
         QCOMPARE(platform_->shellCalls, QStringList(ok ? 2 : 0, "open " + shell::ToQString(file)));
