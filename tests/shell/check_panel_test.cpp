@@ -146,9 +146,9 @@ class CheckPanelTest : public QObject {
         QFETCH(QStringList, files);
         QFETCH(NameList, oldNames);
         setFolder("ordner", files);
-        const NameList newNames{u"antrieb.asm", u"welle.prt"};
-        table().setPairs(
-            {oldNames, NameList(newNames.begin(), newNames.begin() + oldNames.size())});
+        NameList newNames{u"antrieb.asm", u"welle.prt"};
+        newNames.resize(oldNames.size());
+        table().setPairs({oldNames, newNames});
         QTEST(text("lbl_pruefung"), "summary");
         QFETCH(Steps, settle);
         settle();
