@@ -1,5 +1,6 @@
 #include "shell/check_panel.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +37,10 @@ QString FindingLine(const Finding& finding) {
            ToQString(finding.message);
 }
 
+bool IsDrawingNotListed(const Finding& finding) {
+    return finding.code == FindingCode::DrawingNotListed;
+}
+
 }  // namespace
 
 CheckPanel::CheckPanel(QWidget* parent) : QGroupBox(QStringLiteral("Prüfung"), parent) {
@@ -56,19 +61,33 @@ CheckPanel::CheckPanel(QWidget* parent) : QGroupBox(QStringLiteral("Prüfung"), 
     findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     findings_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     findings_->setResizeMode(QListView::Adjust);
+    // Two lines of findings still tell the user where to look; the area is hidden below that.
+    findings_->setMinimumHeight(2 * findings_->fontMetrics().lineSpacing() +
+                                2 * findings_->frameWidth());
+    // Created in the order Tab takes, the option that is always there last.
+    takeDrawings_ = MakeButton(QStringLiteral("cmd_zeichnungen"),
+                               QStringLiteral("&Zeichnungen mitnehmen"), this);
     repair_ = MakeButton(QStringLiteral("cmd_reihenfolge"),
                          QStringLiteral("Reihenfolge reparieren"), this);
+    // Two lines: the area is narrower than the caption.
+    loadFolder_ =
+        new QCheckBox(QStringLiteral("Baugruppen und Zeichnungen\ndes Ordners mit&laden"), this);
+    loadFolder_->setObjectName(QStringLiteral("chk_mitladen"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(summary_);
     layout->addWidget(findings_, 1);
+    layout->addWidget(takeDrawings_);
     layout->addWidget(repair_);
+    layout->addWidget(loadFolder_);
 
     connect(findings_, &QListWidget::itemClicked, this, &CheckPanel::choose);
     connect(findings_, &QListWidget::itemActivated, this, &CheckPanel::choose);
     connect(repair_, &QPushButton::clicked, this, &CheckPanel::repairClicked);
+    connect(takeDrawings_, &QPushButton::clicked, this, &CheckPanel::takeDrawingsClicked);
+    connect(loadFolder_, &QCheckBox::toggled, this, &CheckPanel::loadFolderToggled);
     showFindings({});
 }
 
@@ -85,6 +104,7 @@ void CheckPanel::showFindings(const std::vector<Finding>& findings) {
                             : counts_.warnings > 0 ? kWarningColour
                                                    : palette().color(QPalette::WindowText));
     repair_->setEnabled(std::any_of(findings.begin(), findings.end(), IsOrderFinding));
+    takeDrawings_->setEnabled(std::any_of(findings.begin(), findings.end(), IsDrawingNotListed));
 
     findings_->setUpdatesEnabled(false);
     findings_->clear();
@@ -103,6 +123,14 @@ void CheckPanel::showFindings(const std::vector<Finding>& findings) {
                             findings_);
     }
     findings_->setUpdatesEnabled(true);
+}
+
+bool CheckPanel::loadFolder() const {
+    return loadFolder_->isChecked();
+}
+
+void CheckPanel::setLoadFolder(bool on) {
+    loadFolder_->setChecked(on);
 }
 
 void CheckPanel::choose(const QListWidgetItem* item) {

@@ -1,5 +1,5 @@
-// The area "Prüfung": the findings of the list check, the pair each one names, and the button
-// that mends the order of the lists.
+// The area "Prüfung": the findings of the list check, the pair each one names, and what mends
+// them: the order repair, the drawings taken along, the folder's models loaded along.
 #pragma once
 
 #include <QGroupBox>
@@ -8,6 +8,7 @@
 
 #include "check/list_check.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -28,17 +29,25 @@ class CheckPanel : public QGroupBox {
     void showFindings(const std::vector<Finding>& findings);
     FindingCounts counts() const { return counts_; }
 
+    // "Baugruppen und Zeichnungen des Ordners mitladen"
+    bool loadFolder() const;
+    void setLoadFolder(bool on);
+
   signals:
     // The user chose a finding of this pair (1-based).
     void pairChosen(std::size_t pair);
     void repairClicked();
+    void takeDrawingsClicked();
+    void loadFolderToggled();
 
   private:
     void choose(const QListWidgetItem* item);
 
     QLabel* summary_;
     QListWidget* findings_;
+    QPushButton* takeDrawings_;
     QPushButton* repair_;
+    QCheckBox* loadFolder_;
     FindingCounts counts_;
 };
 

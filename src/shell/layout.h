@@ -21,13 +21,12 @@ inline constexpr int kSmallestListHeight = 1440;
 
 // The area "Prüfung" right of the lists, below the rule frame. Its designed height reaches
 // just above the exit picture; when the picture rises, the area gives up height, and below the
-// smallest height it is hidden rather than cover the picture.
+// height that its controls need it is hidden rather than cover the picture.
 inline constexpr int kCheckLeft = 5880;
 inline constexpr int kCheckTop = 2700;
 inline constexpr int kCheckWidth = 2955;
 inline constexpr int kCheckHeight = 3450;
 inline constexpr int kCheckGap = 120;
-inline constexpr int kSmallestCheckHeight = 1000;
 
 // Positions that follow the window height (all in twips).
 struct HeightLayout {

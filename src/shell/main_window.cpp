@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "check/list_check.h"
-#include "check/order_repair.h"
 #include "mapkey/pair_check.h"
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
@@ -36,6 +34,12 @@ namespace {
 const QString kExpressionKey = QStringLiteral("txt_rename.Text");
 const QString kReplacementKey = QStringLiteral("txt_renameNEU.Text");
 const QString kPathKey = QStringLiteral("txt_path.Text");
+const QString kLoadFolderKey = QStringLiteral("chk_mitladen.Value");
+const QString kUndoFileKey = QStringLiteral("chk_zurueck.Value");
+
+QString CheckValue(bool checked) {
+    return checked ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 }  // namespace
 
@@ -72,12 +76,15 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     connect(table_, &MappingTable::namesChanged, this, &MainWindow::checkLists);
     connect(check_, &CheckPanel::pairChosen, table_, &MappingTable::markPair);
     connect(check_, &CheckPanel::repairClicked, this, &MainWindow::cmd_reihenfolge_Click);
+    connect(check_, &CheckPanel::takeDrawingsClicked, this, &MainWindow::cmd_zeichnungen_Click);
+    connect(check_, &CheckPanel::loadFolderToggled, this, &MainWindow::chk_mitladen_Click);
 
     frame5_ = new OutputDirPanel(platform_, this);
     frame5_->hide();
     connect(frame5_, &OutputDirPanel::okClicked, this, &MainWindow::cmd_okfiles_Click);
     connect(frame5_, &OutputDirPanel::quitClicked, this, &MainWindow::img_quit_Click);
     connect(frame5_, &OutputDirPanel::statusMessage, this, &MainWindow::setStatus);
+    connect(frame5_, &OutputDirPanel::directoryChosen, this, &MainWindow::followOutputFolder);
 
     imgOpen_ = new PictureButton(QStringLiteral("imgOpen"), pictures::kExpand, this);
     imgClose_ = new PictureButton(QStringLiteral("imgclose"), pictures::kCollapse, this);
@@ -117,6 +124,7 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
 
     FitCaptions(this);
     Form_Load();
+    followOutputFolder(frame5_->pathText());
     checkLists();
 }
 
@@ -126,12 +134,18 @@ void MainWindow::Form_Load() {
     rule_->setExpression(platform_.readSetting(kExpressionKey, QStringLiteral("OldName123")));
     rule_->setReplacement(platform_.readSetting(kReplacementKey, QStringLiteral("NewName123")));
     frame5_->setPathText(platform_.readSetting(kPathKey, os::DefaultOutputDirectory()));
+    check_->setLoadFolder(platform_.readSetting(kLoadFolderKey, CheckValue(false)) ==
+                          CheckValue(true));
+    frame5_->setWriteUndoFile(platform_.readSetting(kUndoFileKey, CheckValue(true)) ==
+                              CheckValue(true));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     platform_.writeSetting(kExpressionKey, rule_->expression());
     platform_.writeSetting(kReplacementKey, rule_->replacement());
     platform_.writeSetting(kPathKey, frame5_->pathText());
+    platform_.writeSetting(kLoadFolderKey, CheckValue(check_->loadFolder()));
+    platform_.writeSetting(kUndoFileKey, CheckValue(frame5_->writeUndoFile()));
     // Every other window of the program closes with the main window.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) {
@@ -166,9 +180,10 @@ void MainWindow::Form_Resize() {
     cmdMapkeyNow_->move(cmdMapkeyNow_->x(), twips.px(l.generateTop));
     cmdOpenmFile_->move(cmdOpenmFile_->x(), cmdMapkeyNow_->y());
     table_->place(twips, l.listHeight);
-    // Below the rule frame and above the exit picture, which rises with a long message.
+    // Below the rule frame and above the exit picture, which rises with a long message; hidden
+    // rather than cut, as its controls need their height.
     check_->place(twips, l.checkHeight);
-    check_->setVisible(l.checkHeight >= layout::kSmallestCheckHeight);
+    check_->setVisible(twips.px(l.checkHeight) >= check_->minimumSizeHint().height());
     lblStatus_->setGeometry(lblStatus_->x(), twips.px(l.statusTop), lblStatus_->width(),
                             twips.px(l.statusHeight));
 }
@@ -206,33 +221,6 @@ void MainWindow::cmd_action_Click() {
                                             ToU16(rule_->replacement())));
 }
 
-// The lists as the generate command will use them: the old names cleaned up.
-void MainWindow::checkLists() {
-    const NamePairs pairs = table_->pairsToRename();
-    const NameList& newNames = pairs.newNames;
-    // An intermediate name that no pair takes any more is an ordinary name again.
-    intermediates_.erase(std::remove_if(intermediates_.begin(), intermediates_.end(),
-                                        [&newNames](const std::u16string& name) {
-                                            return std::find(newNames.begin(), newNames.end(),
-                                                             name) == newNames.end();
-                                        }),
-                         intermediates_.end());
-    check_->showFindings(
-        CheckLists(pairs.oldNames, newNames, CheckOptions{intermediates_, {}, {}}));
-}
-
-void MainWindow::cmd_reihenfolge_Click() {
-    const NamePairs pairs = table_->pairsToRename();
-    Result<RepairedList> repaired =
-        RepairOrder(pairs.oldNames, pairs.newNames, CheckOptions{intermediates_, {}, {}});
-    if (repaired.ok()) {
-        intermediates_ = std::move(repaired.value->intermediates);
-        table_->setPairs(repaired.value->pairs);
-    } else {
-        setStatus(ToQString(repaired.error));
-    }
-}
-
 void MainWindow::cmd_mapkeyNow_Click() {
     platform_.writeSetting(kExpressionKey, rule_->expression());
     const auto [oldNames, newNames] = table_->pairsToRename();
@@ -250,17 +238,22 @@ void MainWindow::cmd_mapkeyNow_Click() {
                        : QStringLiteral("Die Liste der neuen Namen ist leer.")));
         return;
     }
-    txtOut_->showMapkeys(oldNames, newNames);
+    // The check and the composition look into the folder that OK writes into.
+    frame5_->show();
+    frame5_->bringFieldAndListIntoLine();
+    followOutputFolder(frame5_->pathText());
+    compose(compositionOf({oldNames, newNames}));
     // The check follows the lists, so it has seen the clean-up above.
-    // An earlier warning must not outlive the lists it was about.
+    showErrorsOfTheCheck();
+    cmdOpenmFile_->show();
+}
+
+void MainWindow::showErrorsOfTheCheck() {
+    // An earlier warning must not outlive the lists and the folder it was about.
     const std::size_t errors = check_->counts().errors;
     setStatus(errors == 0 ? QString()
                           : QStringLiteral("Achtung : Die Liste hat %1 Fehler – siehe Prüfung")
                                 .arg(static_cast<qulonglong>(errors)));
-
-    frame5_->show();
-    frame5_->bringFieldAndListIntoLine();
-    cmdOpenmFile_->show();
 }
 
 void MainWindow::cmd_info_Click() {
@@ -300,7 +293,8 @@ void MainWindow::fileout(const QString& afterSaved) {
         setStatus(ToQString(content.error));
         return;
     }
-    const Status written = WriteRenamePro(ToFsPath(ToU16(frame5_->pathText())), *content.value);
+    const Status written = WriteRenameFiles(ToFsPath(ToU16(frame5_->pathText())), *content.value,
+                                            composed_, frame5_->writeUndoFile());
     setStatus(ToQString(written.message) + (written.ok ? afterSaved : QString()));
 }
 

@@ -5,7 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "check/list_check.h"
 #include "names/name_list.h"
+#include "shell/composition.h"
+#include "shell/folder_reading.h"
 
 class QPushButton;
 
@@ -31,15 +34,26 @@ class MainWindow : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void Form_Load();
     void Form_Resize();
     void cmd_mapkeyNow_Click();
+    // In the status line after generate: how many Fehler the check found.
+    void showErrorsOfTheCheck();
     void cmd_info_Click();
     void cmd_action_Click();
     void checkLists();
+    CheckOptions checkOptions() const;
+    void followOutputFolder(const QString& path);
+    void folderChanged();
     void cmd_reihenfolge_Click();
+    void cmd_zeichnungen_Click();
+    void chk_mitladen_Click();
+    Composition compositionOf(NamePairs pairs) const;
+    void compose(Composition composition);
+    void composeAgainIfShown();
     void cmd_okfiles_Click();
     void img_quit_Click();
     void openWrittenFile();
@@ -68,6 +82,10 @@ class MainWindow : public QWidget {
     // The names that the order repair made up and that the lists still use: the check takes
     // them as made by the run, not as files of the folder.
     NameList intermediates_;
+    // The output folder, where Pro/ENGINEER runs rename.pro: the check looks into it.
+    FolderReading folder_;
+    // What the output text was composed from: the undo file undoes exactly that.
+    Composition composed_;
 };
 
 }  // namespace velnix::shell

@@ -151,6 +151,12 @@ void MappingTable::setPairs(const NamePairs& pairs) {
     emit namesChanged();
 }
 
+void MappingTable::appendPairs(const NamePairs& pairs) {
+    append(ListId::Old, pairs.oldNames);
+    append(ListId::New, pairs.newNames);
+    emit namesChanged();
+}
+
 void MappingTable::fill(ListId list, const NameList& names) {
     QListWidget& control = *this->list(list);
     const QuietFill quiet(control);
@@ -320,9 +326,7 @@ void MappingTable::paste_Click() {
     } else if (const Result<Table> table = ParseTable(text, u'\t', u"Zwischenablage"); table.ok()) {
         // Two columns from a spreadsheet are pairs: each goes to its own list, whichever
         // list is active.
-        append(ListId::Old, table.value->pairs.oldNames);
-        append(ListId::New, table.value->pairs.newNames);
-        emit namesChanged();
+        appendPairs(table.value->pairs);
         reportHeading(table.value->headingLine);
     } else {
         emit statusMessage(ToQString(table.error));

@@ -33,6 +33,8 @@ class MappingTable : public QObject {
     void setNames(ListId list, const NameList& names);
     // Replaces both lists as one change.
     void setPairs(const NamePairs& pairs);
+    // Adds the pairs at the end of both lists as one change.
+    void appendPairs(const NamePairs& pairs);
     ListId activeList() const;
 
     // Marks pair `pair` (1-based) in both lists and scrolls both to it, as a look at the

@@ -1,5 +1,6 @@
 #include "shell/output_dir_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,12 +71,19 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
         QStringLiteral("Bitte wählen Sie nun bitte das Ausgabeverzeichnis für Datei rename.pro"),
         Qt::yellow, this);
     label8->setWordWrap(true);
+    // Before OK in the Tab order: the choice comes before the command.
+    undoFile_ = new QCheckBox(QStringLiteral("&Rückgängig-Datei mitschreiben"), this);
+    undoFile_->setObjectName(QStringLiteral("chk_zurueck"));
+    undoFile_->setChecked(true);
+    SetTextColour(undoFile_, Qt::white);
     QPushButton* okFiles = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
     SetBold(okFiles);
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
-    twips.place(this, 400, 1000, 5895, 3015);
+    // Left of the Prüfung area, whose findings the user reads while choosing the folder, and
+    // grown below the designed panel for the undo file's check box.
+    twips.place(this, 105, 1000, 5760, 3315);
     twips.place(caption, 120, 0, 2655, 240);
     twips.place(txtPath_, 120, 240, 5535, 285);
     twips.place(drive1_, 120, 600, 2655, 315);
@@ -83,6 +91,7 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     twips.place(label8, 3360, 900, 1815, 750);
     twips.place(okFiles, 3390, 2205, 1785, 645);
     twips.place(quit, 5250, 2340, 480, 480);
+    twips.place(undoFile_, 120, 2940, 5535, 285);
 
     connect(drive1_, &QComboBox::currentIndexChanged, this, &OutputDirPanel::Drive1_Change);
     connect(dir1_, &DirectoryList::pathChanged, this, &OutputDirPanel::Dir1_Change);
@@ -102,6 +111,14 @@ void OutputDirPanel::setPathText(const QString& text) {
 
 QString OutputDirPanel::listedDirectory() const {
     return dir1_->path();
+}
+
+bool OutputDirPanel::writeUndoFile() const {
+    return undoFile_->isChecked();
+}
+
+void OutputDirPanel::setWriteUndoFile(bool on) {
+    undoFile_->setChecked(on);
 }
 
 void OutputDirPanel::bringFieldAndListIntoLine() {
@@ -133,6 +150,7 @@ void OutputDirPanel::Dir1_Change() {
     if (drive >= 0 && OnDrive(path, drive1_->itemData(drive).toString())) {
         lastDirectory_.insert(drive1_->itemData(drive).toString(), path);
     }
+    emit directoryChosen(path);
 }
 
 void OutputDirPanel::txt_path_Change() {

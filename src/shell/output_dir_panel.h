@@ -1,10 +1,12 @@
 // The output-directory panel "Frame5" ("Dateiliste"): drive list, directory list and the
-// directory field txt_path kept in step, the OK button and the close picture.
+// directory field txt_path kept in step, the choice of the undo file, the OK button and the
+// close picture.
 #pragma once
 
 #include <QFrame>
 #include <QHash>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -34,10 +36,16 @@ class OutputDirPanel : public QFrame {
 
     QComboBox* driveList() const { return drive1_; }
 
+    // "Rückgängig-Datei mitschreiben"
+    bool writeUndoFile() const;
+    void setWriteUndoFile(bool on);
+
   signals:
     void okClicked();
     void quitClicked();
     void statusMessage(const QString& text);
+    // The directory list moved to another directory, by the user or by the field.
+    void directoryChosen(const QString& path);
 
   private:
     void Drive1_Change(int index);
@@ -49,6 +57,7 @@ class OutputDirPanel : public QFrame {
     QLineEdit* txtPath_;
     QComboBox* drive1_;
     DirectoryList* dir1_;
+    QCheckBox* undoFile_;
     QHash<QString, QString> lastDirectory_;  // per drive root, the directory last shown
 };
 

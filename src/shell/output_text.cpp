@@ -41,11 +41,15 @@ OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
             [this](int, int, int) { emit doubleClicked(); });
 }
 
-void OutputText::showMapkeys(const NameList& oldNames, const NameList& newNames) {
+void OutputText::showMapkeys(const NamePairs& pairs, const NameList& loadAlong) {
+    MapkeyPairs utf8 = PairsInUtf8(pairs.oldNames, pairs.newNames);
+    for (const std::u16string& name : loadAlong) {
+        utf8.loadAlong.Append(Utf16ToUtf8(name));
+    }
     // One text of the exact length handed over at once: appended block by block, the editor
     // would redo work for the whole text at every block.
     StringSink text;
-    ComposeMapkeys(PairsInUtf8(oldNames, newNames), TextEnd::OutputBox, text);
+    ComposeMapkeys(utf8, TextEnd::OutputBox, text);
     setBytes(text.text);
 }
 
@@ -73,6 +77,10 @@ std::u16string OutputText::content() const {
     const auto* text =
         static_cast<const char*>(self->SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return Utf8ToUtf16(std::string_view(text, length));
+}
+
+bool OutputText::isEmpty() const {
+    return const_cast<OutputText*>(this)->SendScintilla(SCI_GETLENGTH) == 0;
 }
 
 void OutputText::clearContent() {

@@ -17,11 +17,13 @@ class OutputText : public QsciScintilla {
     explicit OutputText(QWidget* parent);
 
     // Composes the mapkeys of the lists straight into the editor (checked lists of equal
-    // length). Large lists take one pass: no intermediate copies, no undo record.
-    void showMapkeys(const NameList& oldNames, const NameList& newNames);
+    // length), with the models that the run loads along. Large lists take one pass: no
+    // intermediate copies, no undo record.
+    void showMapkeys(const NamePairs& pairs, const NameList& loadAlong);
 
     // The whole text as the user left it.
     std::u16string content() const;
+    bool isEmpty() const;
     void clearContent();
 
   signals:

@@ -12,15 +12,6 @@
 namespace velnix {
 namespace {
 
-TEST(FolderCheckTest, ModelNamesDropTheVersionAlone) {
-    const FolderModels models({u"Motor.ASM.12", u"motor.asm", u"a.12", u"b.prt.1.2", u"c.prt.",
-                               u"\u00c4B.PRT.3", u"d.drw.x"});
-    EXPECT_EQ(models.sorted(), (NameList{u"a.12", u"b.prt.1.2", u"c.prt.", u"d.drw.x", u"motor.asm",
-                                         u"\u00e4b.prt"}));
-    EXPECT_TRUE(models.Has(u"MOTOR.asm.3"));
-    EXPECT_FALSE(models.Has(u"a"));
-}
-
 TEST(FolderCheckTest, DrawingsToTakeAlongFollowTheFirstPairOfTheirModel) {
     const NamePairs pairs{{u"Motor.asm", u"welle.prt", u"welle.asm", u"kopf.prt", u"lager.prt",
                            u"lager.drw", u"rad.prt"},
@@ -42,12 +33,15 @@ TEST(FolderCheckTest, ModelsToLoadAlongAreTheOthersOnceEachSorted) {
 
 TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnlyOrSaysItCannot) {
     test::TempDir dir;
-    for (const char16_t* file : {u"Motor.ASM.3", u"motor.asm.4", u"teil.prt", u"sub.prt/x.drw"}) {
+    // A version is a last part of digits after an extension: "a.12" and "b.prt.1.2" have none.
+    for (const char16_t* file : {u"Motor.ASM.3", u"motor.asm.4", u"teil.prt", u"sub.prt/x.drw",
+                                 u"a.12", u"b.prt.1.2", u"\u00c4.PRT.3"}) {
         test::WriteBytes(dir.File(file), "");
     }
     const WorkingFolder read = ReadWorkingFolder(dir.path());
     ASSERT_TRUE(read.models) << Utf16ToUtf8(read.unreadable);
-    EXPECT_EQ(read.models->sorted(), (NameList{u"motor.asm", u"teil.prt"}));
+    EXPECT_EQ(read.models->sorted(),
+              (NameList{u"a.12", u"b.prt.1.2", u"motor.asm", u"teil.prt", u"\u00e4.prt"}));
     EXPECT_EQ(read.path, dir.path());
 
     EXPECT_FALSE(ReadWorkingFolder(dir.File(u"teil.prt")).models);

@@ -225,7 +225,7 @@ TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     const auto result = box.Run("generate --old K\xFChler/alt\xE9.txt --new neu --out K\xFChler");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes,
-              test::ComposedRenamePro({u"teil.prt"}, {u"teil_neu.prt"}));
+              test::ComposedWithUndo({u"teil.prt"}, {u"teil_neu.prt"})[0]);
 }
 
 }  // namespace

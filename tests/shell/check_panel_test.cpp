@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -39,6 +40,13 @@ class CheckPanelTest : public QObject {
         }
         return both.join(" | ");
     }
+    void setFolder(const QString& name, const QStringList& files) {
+        Child<QLineEdit>(window_.get(), "txt_path")
+            ->setText(MakeFolder(platform_->path(name), files));
+    }
+    QString shownText() const {
+        return shell::ToQString(Child<shell::OutputText>(window_.get(), "txt_OUT")->content());
+    }
 
   private slots:
     void init() {
@@ -47,11 +55,14 @@ class CheckPanelTest : public QObject {
         window_ = std::make_unique<shell::MainWindow>(*platform_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        // The output folder holds the old names of the tests that are not about it.
+        setFolder("work", {"a.prt", "x.prt", "Alte Namen"});
     }
 
     // A swap is a ring, with the old names as generate cleans them up; generate composes as
     // always and points at the check.
     void swapIsFoundAndRepaired() {
+        setFolder("tausch", {"a.prt", "b.prt"});
         table().setPairs({{u"C:\\work\\a.prt.3", u"b.prt"}, {u"b.prt", u"a.prt"}});
         QCOMPARE(text("lbl_pruefung"), "2 Fehler");
         QVERIFY(list("list_pruefung")->item(0)->text().startsWith("Zeile 1: Fehler: "));
@@ -77,7 +88,9 @@ class CheckPanelTest : public QObject {
         NameList oldNames;
         for (int k = 1; k <= 400; ++k) {
             oldNames.push_back(QStringLiteral("t%1.prt").arg(k).toStdU16String());
+            MakeFolder(platform_->path("work"), {QStringLiteral("t%1.prt").arg(k)});
         }
+        ComeBack(*window_);
         table().setPairs({oldNames, NameList(oldNames.size() + 1, u"")});
         QListWidget* findings = list("list_pruefung");
         QCOMPARE(findings->item(300)->text(), "… und 101 weitere");
@@ -100,6 +113,46 @@ class CheckPanelTest : public QObject {
         }
         QVERIFY(Child<QRadioButton>(window_.get(), "Option2")->isChecked());
         QVERIFY(control("kontextmenue")->isVisible());
+    }
+
+    // The check looks into the output folder: another folder, the drawings taken along and the
+    // folder's models loaded along each settle a finding.
+    void outputFolderIsChecked_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<NameList>("oldNames");  // to antrieb.asm, welle.prt, …
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<Steps>("settle");
+        QTest::newRow("old file in another folder")
+            << QStringList{"motor.asm"} << NameList{u"motor.asm", u"TEIL.prt"} << "1 Fehler"
+            << Steps([this] {
+                   setFolder("b", {"motor.asm.3", "teil.prt.1"});
+               });
+        QTest::newRow("drawing beside the renamed assembly")
+            << QStringList{"motor.asm.2", "motor.drw.1", "motor.drw.2"} << NameList{u"motor.asm"}
+            << "2 Warnungen" << Steps([this] {
+                   Click(window_.get(), "cmd_mapkeyNow");
+                   Click(window_.get(), "cmd_zeichnungen");
+                   QCOMPARE(lists(), "motor.asm,motor.drw | antrieb.asm,antrieb.drw");
+                   QVERIFY(shownText().contains("antrieb.drw"));
+               });
+        QTest::newRow("assembly loaded along")
+            << QStringList{"motor.asm", "getriebe.asm", "getriebe.drw"} << NameList{u"motor.asm"}
+            << "1 Warnung" << Steps([this] {
+                   QVERIFY(!control("cmd_zeichnungen")->isEnabled());
+                   Click(window_.get(), "chk_mitladen");
+               });
+    }
+    void outputFolderIsChecked() {
+        QFETCH(QStringList, files);
+        QFETCH(NameList, oldNames);
+        setFolder("ordner", files);
+        NameList newNames{u"antrieb.asm", u"welle.prt"};
+        newNames.resize(oldNames.size());
+        table().setPairs({oldNames, newNames});
+        QTEST(text("lbl_pruefung"), "summary");
+        QFETCH(Steps, settle);
+        settle();
+        QCOMPARE(text("lbl_pruefung"), "Keine Probleme");
     }
 
     // Pairs whichever list is active; a broken table changes nothing and says why.

@@ -1,5 +1,5 @@
 // A platform of the window tests' own (settings, shell, clipboard, drives, temporary folders,
-// answers instead of modal boxes) and the control lookups all window tests share.
+// answers instead of modal boxes), and the control lookups and user steps all window tests share.
 #pragma once
 
 #include <QHash>
@@ -72,5 +72,11 @@ T* Child(const QObject* window, const char* name) {
 inline void Click(const QObject* window, const char* name) {
     QTest::mouseClick(Child(window, name), Qt::LeftButton);
 }
+
+// The folder with empty files of these names in it.
+QString MakeFolder(const QString& path, const QStringList& files);
+
+// The user goes to another window and comes back.
+void ComeBack(QWidget& window);
 
 }  // namespace velnix::test

@@ -1,7 +1,9 @@
 // The main window driven as the user drives it.
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "mapkey/rename_file.h"
@@ -20,7 +22,6 @@
 #include "util/paths.h"
 
 namespace velnix::test {
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -57,30 +58,56 @@ class MainWindowTest : public QObject {
         field("txt_path")->setText(work());
     }
 
-    // OK writes what the core composes from the cleaned-up lists, or says why it wrote nothing;
-    // the written file opens from the button and by a double click.
+    // OK writes rename.pro as the core composes it from the cleaned-up lists, and beside it the
+    // undo file of the same lists reversed, or says why it wrote neither; the written file opens
+    // from the button and by a double click.
     void generateThenOk_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
         QTest::addColumn<Steps>("obstacle");
-        QTest::addColumn<QString>("failure");  // how the status line starts; empty: written
+        QTest::addColumn<NameList>("loadAlong");
+        QTest::addColumn<bool>("undo");
+        QTest::addColumn<QString>("status");                                   // a pattern
+        const QString written = "^Datei(en)? rename\\.pro .*gespeichert in ";  // and the folder
         QTest::newRow("cleaned names in the code page")
             << NameList{u"C:\\work\\teil1.prt.3", u"K\u00fchler.asm", u""}
-            << NameList{u"teil1_neu.prt", u"", u"\u20ac.drw"} << Steps([] {}) << QString();
-        QTest::newRow("empty lists") << NameList{} << NameList{} << Steps([] {}) << QString();
+            << NameList{u"teil1_neu.prt", u"", u"\u20ac.drw"} << Steps([] {}) << NameList{} << true
+            << written;
+        QTest::newRow("empty lists")
+            << NameList{} << NameList{} << Steps([] {}) << NameList{} << true << written;
+        QTest::newRow("without the undo file")
+            << NameList{u"a.prt"} << NameList{u"b.prt"} << Steps([this] { click("chk_zurueck"); })
+            << NameList{} << false << written;
+        QTest::newRow("lists changed after generate")
+            << NameList{u"a.prt"} << NameList{u"b.prt"}
+            << Steps([this] { fill({u"x.prt"}, {u"y.prt"}); }) << NameList{} << true << written;
+        QTest::newRow("assemblies of the folder loaded along")
+            << NameList{u"a.prt"} << NameList{u"b.prt"} << Steps([this] {
+                   MakeFolder(work(), {"a.prt", "Getriebe.ASM.2", "getriebe.asm.3"});
+                   ComeBack(*window_);
+                   click("chk_mitladen");
+               })
+            << NameList{u"getriebe.asm"} << true << written;
         QTest::newRow("edit outside the code page")
             << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { output()->append(QStringLiteral("\u2603")); })
-            << QStringLiteral("Achtung : Das Zeichen \"\u2603\"");
+            << Steps([this] { output()->append(QStringLiteral("\u2603")); }) << NameList{} << false
+            << QStringLiteral("^Achtung : Das Zeichen \"\u2603\"");
         QTest::newRow("folder in the file's place")
             << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { QDir(work()).mkdir("rename.pro"); }) << "Fehler : ";
+            << Steps([this] { QDir(work()).mkdir("rename.pro"); }) << NameList{} << false
+            << "^Fehler : ";
+        QTest::newRow("folder in the undo file's place")
+            << NameList{u"a.prt"} << NameList{u"b.prt"}
+            << Steps([this] { QDir(work()).mkdir("rename_zurueck.pro"); }) << NameList{} << false
+            << "^Fehler : .*rename_zurueck.pro";
     }
     void generateThenOk() {
         QFETCH(NameList, oldNames);
         QFETCH(NameList, newNames);
         QFETCH(Steps, obstacle);
-        QFETCH(QString, failure);
+        QFETCH(NameList, loadAlong);
+        QFETCH(bool, undo);
+        QFETCH(QString, status);
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
         QCOMPARE(window_->mappingTable().names(ListId::Old), clean(oldNames));
@@ -91,24 +118,29 @@ class MainWindowTest : public QObject {
         control("kontextmenue")->show();
         click("cmd_okfiles");
         QVERIFY(!control("Frame5")->isVisible() && !control("kontextmenue")->isVisible());
-        const QString status = Child<QLabel>(window_.get(), "lbl_status")->text();
-        QVERIFY2(
-            status.startsWith(failure.isEmpty() ? "Datei rename.pro wurde gespeichert in " + work()
-                                                : failure),
-            qPrintable(status));
+        const QString shown = Child<QLabel>(window_.get(), "lbl_status")->text();
+        QVERIFY2(QRegularExpression(status).match(shown).hasMatch(), qPrintable(shown));
+        const bool ok = status.startsWith("^Datei");
+        QVERIFY(!ok || shown.contains(work()));
+        QVERIFY(!ok || shown.contains(shell::ToQString(kUndoFileName)) == undo);
         const std::u16string file = RenameProPath(shell::ToU16(work()));
-        QCOMPARE(ReadWholeFile(file).bytes,
-                 failure.isEmpty() ? ComposedRenamePro(clean(oldNames), newNames) : std::string());
+        const std::vector<std::string> written =
+            ComposedWithUndo(clean(oldNames), newNames, loadAlong);
+        QCOMPARE(ReadWholeFile(file).bytes, ok ? written[0] : std::string());
+        const QString undoFile = QDir(work()).filePath(shell::ToQString(kUndoFileName));
+        QCOMPARE(ReadWholeFile(shell::ToU16(undoFile)).bytes,
+                 ok && undo ? written[1] : std::string());
         click("cmd_openmFile");
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
-        QCOMPARE(platform_->shellCalls,
-                 QStringList(failure.isEmpty() ? 2 : 0, "open " + shell::ToQString(file)));
+        QCOMPARE(platform_->shellCalls, QStringList(ok ? 2 : 0, "open " + shell::ToQString(file)));
     }
 
     // A list with Fehler is written only when the user says so, once.
     void okAsksBeforeWritingAListWithErrors() {
         const auto status = [this] { return Child<QLabel>(window_.get(), "lbl_status")->text(); };
         const std::u16string file = RenameProPath(shell::ToU16(work()));
+        MakeFolder(work(), {"welle.prt", "nabe.prt"});
+        ComeBack(*window_);
         fill({u"welle.prt", u"nabe.prt"}, {u"nabe.prt", u"welle.prt"});
         click("cmd_mapkeyNow");
         platform_->confirm = false;
@@ -121,8 +153,8 @@ class MainWindowTest : public QObject {
                  "rename.pro wurde nicht geschrieben: Die Liste hat 2 Fehler (siehe Prüfung).");
         platform_->confirm = true;
         click("cmd_okfiles");
-        QCOMPARE(status(), "Datei rename.pro wurde gespeichert in " + work() +
-                               " – Die Liste hat 2 Fehler (siehe Prüfung)");
+        QCOMPARE(status(), "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in " +
+                               work() + " – Die Liste hat 2 Fehler (siehe Prüfung)");
     }
 
     // Lists that cannot make mapkeys drop the text and say why, unless the new names are to come.
@@ -151,8 +183,16 @@ class MainWindowTest : public QObject {
         QVERIFY(!control("cmd_openmFile")->isVisible());
     }
 
-    // The expression is stored at generate already, not only at the exit.
-    void ruleAndFolderSurviveARestart() {
+    // The expression is stored at generate already, not only at the exit; the check boxes start
+    // as "mitladen" off, "Rückgängig-Datei" on.
+    void ruleFolderAndOptionsSurviveARestart() {
+        const auto checked = [this] {
+            return QList<bool>{Child<QCheckBox>(window_.get(), "chk_mitladen")->isChecked(),
+                               Child<QCheckBox>(window_.get(), "chk_zurueck")->isChecked()};
+        };
+        QCOMPARE(checked(), (QList<bool>{false, true}));
+        click("chk_mitladen");
+        Child<QCheckBox>(window_.get(), "chk_zurueck")->setChecked(false);
         fill({u"prt_prt.prt", u""}, {u"manual"});
         field("txt_rename")->setText("prt");
         field("txt_renameNEU")->setText(" asm ");
@@ -167,6 +207,7 @@ class MainWindowTest : public QObject {
         startWindow();
         QCOMPARE(field("txt_rename")->text() + "/" + field("txt_renameNEU")->text(), " alt / asm ");
         QCOMPARE(field("txt_path")->text(), work() + "-fehlt");
+        QCOMPARE(checked(), (QList<bool>{true, false}));
     }
 
     // The keyboard goes to the other handle, so that the next Space switches back.

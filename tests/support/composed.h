@@ -24,12 +24,4 @@ inline std::vector<std::string> ComposedWithUndo(const NameList& oldNames, const
     return {file.text, undo.text};
 }
 
-// Each of them alone.
-inline std::string ComposedRenamePro(const NameList& oldNames, const NameList& newNames) {
-    return ComposedWithUndo(oldNames, newNames)[0];
-}
-inline std::string ComposedUndoFile(const NameList& oldNames, const NameList& newNames) {
-    return ComposedWithUndo(oldNames, newNames)[1];
-}
-
 }  // namespace velnix::test
