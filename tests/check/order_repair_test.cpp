@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "check/working_folder.h"
+
 namespace velnix {
 namespace {
 
@@ -16,6 +18,15 @@ TEST(OrderRepairTest, SwapOpensThroughAnIntermediateNameAndKeepsOtherPairsInPlac
     EXPECT_EQ(repaired.value->intermediates, (NameList{u"a_velnix1.prt"}));
     // Which lists it refuses, the property test of the run shows; lists of different length too.
     EXPECT_NE(RepairOrder({u"a.prt"}, {}).error.find(u"verschieden lang"), std::u16string::npos);
+}
+
+// A name the folder lacks exists only once the pair that makes it has run.
+TEST(OrderRepairTest, ANameTheFolderLacksIsRenamedAfterThePairThatMakesIt) {
+    const WorkingFolder folder{u"/arbeit", FolderModels({u"x.prt"}), {}};
+    const Result<RepairedList> chain =
+        RepairOrder({u"c.prt", u"x.prt"}, {u"d.prt", u"c.prt"}, {{}, {}, {}, &folder, false});
+    ASSERT_TRUE(chain.ok());
+    EXPECT_EQ(chain.value->pairs.oldNames, (NameList{u"x.prt", u"c.prt"}));
 }
 
 // Bases cut to fit 31 characters, or cleared of letters outside ASCII, would give two rings

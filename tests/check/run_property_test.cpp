@@ -214,9 +214,7 @@ TEST(RunPropertyTest, WhatTheChecksPassRunsCleanlyAndTheUndoFileTakesTheFolderBa
             made.intended.emplace_back(test::Lowered(Utf16ToUtf8(drawings.oldNames[i])),
                                        test::Lowered(Utf16ToUtf8(drawings.newNames[i])));
         }
-        CheckOptions options;
-        options.folder = &folder;
-        options.loadFolder = made.Below(2) == 0;
+        CheckOptions options{{}, {}, {}, &folder, made.Below(2) == 0};
         what += "\nListe: ";
         for (std::size_t i = 0; i < made.list.oldNames.size(); ++i) {
             what += Utf16ToUtf8(made.list.oldNames[i] + u"→" + made.list.newNames[i]) + " ";

@@ -147,7 +147,6 @@ const RunCase kRuns[] = {
     {"NoNewNorRule", 2, "generate --old alt --out out", "a", "", "--new DATEI oder --rule"},
     {"NoDestination", 2, "generate --old alt --new neu", "a", "x", "--out VERZEICHNIS oder"},
     {"EmptyOut", 2, "generate --old alt --new neu --out ''", "a", "x", "--out ist leer"},
-    {"EmptyOld", 2, "generate --old '' --new neu --stdout", "a", "x", "--old ist leer"},
     {"EmptyNew", 2, "generate --old alt --new '' --stdout", "a", "x", "--new ist leer"},
     {"NewAndRule", 2, "generate --old alt --new neu --rule a b --stdout", "a", "x", kArgError},
     {"OutAndStdout", 2, "generate --old alt --new neu --out out --stdout", "a", "x", kArgError},
@@ -181,19 +180,20 @@ NameList Read(std::string_view bytes) {
 
 class CliLists : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(CliLists, StdoutAndOutGiveTheComposedBytes) {
+TEST_P(CliLists, StdoutAndOutGiveTheComposedBytesAndUndoFile) {
     const ListCase& c = GetParam();
-    const std::string expected = test::ComposedRenamePro(clean(Read(c.oldBytes)), Read(c.newBytes));
-    ASSERT_NE(expected, "");
+    const auto expected = test::ComposedWithUndo(clean(Read(c.oldBytes)), Read(c.newBytes));
+    ASSERT_NE(expected[0], "");
     const Sandbox box(c.oldBytes, c.newBytes);
     const auto printed = box.Run(std::string("generate --old alt ") + c.source + " --stdout");
     EXPECT_EQ(printed.exitCode, 0);
     EXPECT_TRUE(AtMostCheckSummary(printed.err)) << printed.err;
-    EXPECT_TRUE(printed.out == expected);
-    const auto saved = box.Run(std::string("generate --old alt ") + c.source + " --out out");
+    EXPECT_TRUE(printed.out == expected[0]);
+    const auto saved = box.Run(std::string("generate --old alt ") + c.source + " --out out --undo");
     EXPECT_EQ(saved.exitCode, 0);
-    EXPECT_EQ(saved.out, "Datei rename.pro wurde gespeichert in out\n");
-    EXPECT_TRUE(box.RenamePro() == expected);  // the longer file before is gone
+    EXPECT_EQ(saved.out, "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in out\n");
+    EXPECT_TRUE(box.RenamePro() == expected[0]);  // the longer file before is gone
+    EXPECT_TRUE(box.UndoFile() == expected[1]);
 }
 
 // Plain ASCII lists are read in slices, any other whole; the rule works on the raw old names.
@@ -212,16 +212,6 @@ const ListCase kLists[] = {
 INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLists),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(CliUndo, WritesTheUndoFileBesideRenamePro) {
-    const NameList oldNames{u"teil1.prt", u"bg1.asm"}, newNames{u"teil1_neu.prt", u"bg1_neu.asm"};
-    const Sandbox box("teil1.prt\r\nbg1.asm", "teil1_neu.prt\r\nbg1_neu.asm");
-    const auto result = box.Run(std::string(kNewToOut) + " --undo");
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in out\n");
-    EXPECT_TRUE(box.RenamePro() == test::ComposedRenamePro(oldNames, newNames));
-    EXPECT_TRUE(box.UndoFile() == test::ComposedUndoFile(oldNames, newNames));
-}
-
 // Paths are bytes on Linux: files and folders named in Latin-1 are used under those names.
 TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     if (!test::kOnPosix) {
@@ -235,7 +225,7 @@ TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     const auto result = box.Run("generate --old K\xFChler/alt\xE9.txt --new neu --out K\xFChler");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes,
-              test::ComposedRenamePro({u"teil.prt"}, {u"teil_neu.prt"}));
+              test::ComposedWithUndo({u"teil.prt"}, {u"teil_neu.prt"})[0]);
 }
 
 }  // namespace

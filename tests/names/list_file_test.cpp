@@ -49,15 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"\xfe\xff\0a\0\r\0\n\x20\xac"s, NameList{u"a", u"\u20ac"}},
                     DecodeCase{"a\0\r\0\n\0"s, std::nullopt}));  // UTF-16 without its mark
 
-TEST(ListFileTest, SaveThenOpenRestoresTheListWithEmptyEntries) {
+TEST(ListFileTest, SaveThenOpenRestoresTheListAndARefusedSaveKeepsTheFile) {
     TempDir dir;
     const std::u16string path = ListFilePath(dir.path(), ListId::Old);
     EXPECT_EQ(path, JoinPath(dir.path(), u"Velnix_renOLD.txt"));
     EXPECT_EQ(ListFilePath(u"prog", ListId::New), JoinPath(u"prog", u"Velnix_renNEW.txt"));
     const NameList names{u"teil.prt", u"", u"K\u00fchler \u20ac.asm", u""};
+    const std::string bytes = "teil.prt\r\n\r\nK\xfchler \x80.asm\r\n\r\n";
     ASSERT_TRUE(WriteListFile(path, names).ok);
-    EXPECT_EQ(ReadBytes(path), "teil.prt\r\n\r\nK\xfchler \x80.asm\r\n\r\n");
+    EXPECT_EQ(ReadBytes(path), bytes);
     EXPECT_EQ(ReadListFile(path).value, names);
+    // A character outside the code page: refused, naming its entry, and the file kept.
+    EXPECT_NE(WriteListFile(path, {u"a", u"b\u2603"})
+                  .message.find(u"Eintrag 2 enthält das Zeichen \"\u2603\" (U+2603)"),
+              std::u16string::npos);
+    EXPECT_EQ(ReadBytes(path), bytes);
     ASSERT_TRUE(WriteListFile(path, {}).ok);
     EXPECT_EQ(ReadBytes(path), "");
 }
@@ -70,16 +76,6 @@ TEST(ListFileTest, MissingFileIsAnEmptyListButAnUnreadableOrUndecodableOneIsAnEr
     WriteBytes(unmarked, "a\0b\0"s);
     EXPECT_NE(ReadListFile(unmarked).error.find(u"\"" + unmarked + u"\" konnte nicht gelesen"),
               std::u16string::npos);
-}
-
-TEST(ListFileTest, RefusesACharacterOutsideTheCodePageAndKeepsTheFile) {
-    TempDir dir;
-    const std::u16string path = dir.File(u"Velnix_renOLD.txt");
-    WriteBytes(path, "alt\r\n");
-    const Status saved = WriteListFile(path, {u"a", u"b\u2603"});
-    EXPECT_NE(saved.message.find(u"Eintrag 2 enthält das Zeichen \"\u2603\" (U+2603)"),
-              std::u16string::npos);
-    EXPECT_EQ(ReadBytes(path), "alt\r\n");
 }
 
 }  // namespace

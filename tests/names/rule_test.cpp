@@ -1,4 +1,5 @@
-// The documented clean-up and rule; fuzz/text.cpp checks both against references on any input.
+// The documented clean-up and rule, and through them the text functions they use; fuzz/text.cpp
+// checks them against references on any input.
 #include "names/rule.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +7,16 @@
 namespace velnix {
 namespace {
 
-TEST(CleanTest, ReducesOldNamesToFileNameAndExtensionKeepingEmptyOnes) {
-    EXPECT_EQ(clean({u"C:\\work\\bracket.prt.3", u"", u"C:\\asm.old\\plate.drw"}),
-              (NameList{u"bracket.prt", u"", u"plate.drw"}));
+TEST(CleanTest, ReducesOldNamesToFileNameAndFirstExtensionKeepingEmptyOnes) {
+    EXPECT_EQ(clean({u"C:\\work\\bracket.prt.3", u"", u"C:\\asm.old\\plate.drw.12",
+                     u"C:bracket.asm", u"part."}),
+              (NameList{u"bracket.prt", u"", u"plate.drw", u"bracket.asm", u"part"}));
 }
 
-TEST(ApplyRuleTest, ReplacesTheFirstExactMatchInEachOldName) {
-    EXPECT_EQ(ApplyRule({u"prt_prt.prt", u"PRT.prt", u""}, u"prt", u"asm"),
-              (NameList{u"asm_prt.prt", u"PRT.asm", u""}));
+TEST(ApplyRuleTest, ReplacesOnlyTheFirstExactMatchInEachOldName) {
+    EXPECT_EQ(ApplyRule({u"Prt_prt_prt", u"PRT.prt", u""}, u"prt", u"asm"),
+              (NameList{u"Prt_asm_prt", u"PRT.asm", u""}));
+    EXPECT_EQ(ApplyRule({u"teil", u""}, u"", u"neu_"), (NameList{u"neu_teil", u""}));
 }
 
 }  // namespace

@@ -59,7 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Excel's separator hint; names without extension are names, a lone heading is one
         TableCase{"sep=,\r\na;b.prt,c.prt\r\n", {u"a;b.prt"}, {u"c.prt"}, 0, u"", 0, {2}},
         TableCase{"teil1;teil2\nteil3;teil4\n", {u"teil1", u"teil3"}, {u"teil2", u"teil4"}},
-        TableCase{"Alt;Neu\r\n\r\n", {}, {}, 0, u"", 1},
         // a first row of files is kept; quoted separators, quotes and line ends are content
         TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt", {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
@@ -73,18 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"\xFF\xFE;\0.\0p\0\t\0\xE4\0.\0"s, {u";.p"}, {u"\u00e4."}},
         TableCase{"\xE4.prt;\x80.prt\r\n", {u"\u00e4.prt"}, {u"\u20ac.prt"}}));
 // clang-format on
-
-TEST(TableFileTest, MissingOrUndecodableFileIsAnErrorNamingIt) {
-    TempDir dir;
-    const std::u16string undecodable = dir.File(u"unicode.csv");
-    WriteBytes(undecodable, "a\0;\0b\0"s);
-    for (const std::u16string& path : {dir.File(u"fehlt.csv"), undecodable}) {
-        EXPECT_EQ(ReadTableFile(ToFsPath(path))
-                      .error.rfind(
-                          u"Fehler : Die Datei \"" + path + u"\" konnte nicht gelesen werden: ", 0),
-                  0u);
-    }
-}
 
 }  // namespace
 }  // namespace velnix

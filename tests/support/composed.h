@@ -10,16 +10,6 @@
 
 namespace velnix::test {
 
-// rename.pro for cleaned-up lists that EncodePairs takes; empty for any other.
-inline std::string ComposedRenamePro(const NameList& oldNames, const NameList& newNames) {
-    const Result<MapkeyPairs> pairs = EncodePairs(oldNames, newNames);
-    StringSink file;
-    if (pairs.ok()) {
-        ComposeMapkeys(*pairs.value, TextEnd::RenamePro, file);
-    }
-    return file.text;
-}
-
 // rename.pro and rename_zurueck.pro for cleaned-up lists that EncodePairs takes, both loading
 // `loadAlong` along; two empty texts for any other lists.
 inline std::vector<std::string> ComposedWithUndo(const NameList& oldNames, const NameList& newNames,
@@ -32,11 +22,6 @@ inline std::vector<std::string> ComposedWithUndo(const NameList& oldNames, const
         ComposeMapkeys(UndoPairs(*pairs.value), TextEnd::RenamePro, undo, kUndoMapkeys);
     }
     return {file.text, undo.text};
-}
-
-// rename_zurueck.pro for the same lists.
-inline std::string ComposedUndoFile(const NameList& oldNames, const NameList& newNames) {
-    return ComposedWithUndo(oldNames, newNames)[1];
 }
 
 }  // namespace velnix::test
