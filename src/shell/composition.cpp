@@ -1,8 +1,10 @@
 #include "shell/composition.h"
 
+#include <algorithm>
 #include <string>
 
 #include "check/folder_check.h"
+#include "mapkey/pair_check.h"
 #include "mapkey/rename_file.h"
 
 namespace velnix::shell {
@@ -17,7 +19,17 @@ NameList LoadAlong(const NamePairs& pairs, const WorkingFolder& folder, bool wan
     if (!wanted || !folder.models) {
         return {};
     }
-    return ModelsToLoadAlong(pairs, *folder.models);
+    // As on the command line: a name that the code page cannot hold cannot be a model that
+    // Pro/ENGINEER opens, and must not keep rename.pro from being written.
+    NameList models = ModelsToLoadAlong(pairs, *folder.models);
+    std::string scratch;
+    models.erase(std::remove_if(models.begin(), models.end(),
+                                [&scratch](const std::u16string& name) {
+                                    scratch.clear();
+                                    return AppendWritableName(name, scratch).has_value();
+                                }),
+                 models.end());
+    return models;
 }
 
 Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view content,
