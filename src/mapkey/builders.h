@@ -1,4 +1,4 @@
-// The mapkey builders: each appends one part of a mapkey file's text to an output.
+// The mapkey builders: each appends one piece of a mapkey file's text to an output.
 //
 // rename.pro and its undo file differ only in their pairs and their MapkeyNames.
 //
