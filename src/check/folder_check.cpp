@@ -1,9 +1,12 @@
 #include "check/folder_check.h"
 
+#include <algorithm>
+#include <string>
 #include <unordered_set>
 
 #include "check/name_rules.h"
 #include "check/session_models.h"
+#include "mapkey/pair_check.h"
 
 namespace velnix {
 
@@ -34,7 +37,16 @@ NameList ModelsToLoadAlong(const NamePairs& pairs, const FolderModels& folder) {
 
 NameList ModelsToLoadAlong(const NameSource& oldNames, const NameSource& newNames,
                            const FolderModels& folder) {
-    return SessionModels(oldNames, newNames, folder).NotInList();
+    // A name that the code page cannot hold cannot be a model that Pro/ENGINEER opens, and
+    // must not keep rename.pro from being written.
+    NameList models = SessionModels(oldNames, newNames, folder).NotInList();
+    std::string scratch;
+    models.erase(std::remove_if(models.begin(), models.end(),
+                                [&scratch](const std::u16string& name) {
+                                    return UnwritableReason(name, scratch).has_value();
+                                }),
+                 models.end());
+    return models;
 }
 
 }  // namespace velnix

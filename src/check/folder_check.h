@@ -16,7 +16,8 @@ NamePairs DrawingsToTakeAlong(const NamePairs& pairs, const FolderModels& folder
 
 // The assemblies and drawings of the folder that the list neither renames nor makes, each
 // model once, sorted by name: opened at the start of the run and saved at its end, so that
-// Pro/ENGINEER updates their references to the renamed models.
+// Pro/ENGINEER updates their references to the renamed models. Names that the code page
+// cannot hold stay out.
 NameList ModelsToLoadAlong(const NamePairs& pairs, const FolderModels& folder);
 // The same for lists read by position.
 NameList ModelsToLoadAlong(const NameSource& oldNames, const NameSource& newNames,

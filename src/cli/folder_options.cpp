@@ -1,7 +1,7 @@
 #include "cli/folder_options.h"
 
 #include "check/folder_check.h"
-#include "mapkey/pair_check.h"
+#include "mapkey/rename_file.h"
 #include "util/paths.h"
 
 namespace velnix::cli {
@@ -39,15 +39,9 @@ void LoadAlong(const WorkingFolder& folder, MapkeyPairs& pairs) {
     if (!folder.models) {
         return;
     }
-    std::string encoded;
-    for (const auto& model :
-         ModelsToLoadAlong(EncodedNamesSource(pairs.oldNames), EncodedNamesSource(pairs.newNames),
-                           *folder.models)) {
-        encoded.clear();
-        if (!AppendWritableName(model, encoded)) {
-            pairs.loadAlong.Append(encoded);
-        }
-    }
+    AppendWritableNames(ModelsToLoadAlong(EncodedNamesSource(pairs.oldNames),
+                                          EncodedNamesSource(pairs.newNames), *folder.models),
+                        pairs.loadAlong);
 }
 
 }  // namespace velnix::cli

@@ -28,7 +28,7 @@ std::optional<std::u16string> AddDrawings(const WorkingFolder& folder, NamePairs
                                           CheckOptions& check);
 
 // The folder's other assemblies and drawings in the code page (see ModelsToLoadAlong); a name
-// that the code page cannot hold cannot be a Pro/ENGINEER model and stays out.
+// that the code page cannot hold is left out there.
 void LoadAlong(const WorkingFolder& folder, MapkeyPairs& pairs);
 
 }  // namespace velnix::cli
