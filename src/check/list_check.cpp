@@ -22,6 +22,14 @@ std::u16string Quoted(std::u16string_view name) {
     return u"\"" + std::u16string(name) + u"\"";
 }
 
+// UnwritableReason for names beyond printable ASCII and the back-quote only: every code page
+// holds the others and they end no line of a mapkey, so that most names need no closer look.
+std::optional<std::u16string> WhyUnwritable(std::u16string_view name, std::string& scratch) {
+    const bool plain = std::all_of(name.begin(), name.end(),
+                                   [](char16_t c) { return c >= 0x20 && c < 0x7F && c != u'`'; });
+    return plain ? std::nullopt : UnwritableReason(name, scratch);
+}
+
 bool EverySentence(FindingCode) {
     return true;
 }
@@ -81,9 +89,11 @@ class Checker {
             for (; next != pending_.end() && next->pair == i; ++next) {
                 AddPending(*next);
             }
-            std::stable_sort(
-                pairFindings_.begin(), pairFindings_.end(),
-                [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+            if (pairFindings_.size() > 1) {  // the sort would take a buffer even for one
+                std::stable_sort(
+                    pairFindings_.begin(), pairFindings_.end(),
+                    [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+            }
             for (const Finding& finding : pairFindings_) {
                 Emit(finding);
             }
@@ -131,10 +141,9 @@ class Checker {
     void Add(std::uint32_t i, FindingCode code, Text&& text) {
         Finding finding{SeverityOf(code), std::size_t{i} + 1, Row(i), code, {}};
         if (withText_(code)) {
-            std::u16string oldScratch;
-            std::u16string newScratch;
-            finding.message = Quoted(Old(i, oldScratch)) + u" → " + Quoted(New(i, newScratch)) +
-                              u": " + std::u16string(text());
+            // One string, grown in place: a list with a finding on every pair builds as many.
+            finding.message.append(u"\"").append(Old(i, textOld_)).append(u"\" → \"");
+            finding.message.append(New(i, textNew_)).append(u"\": ").append(text());
         }
         pairFindings_.push_back(std::move(finding));
     }
@@ -145,7 +154,7 @@ class Checker {
         const std::u16string_view oldType = SplitName(oldName).extension;
         if (oldName.empty()) {
             Add(i, FindingCode::OldEmpty, [] { return u"der alte Name ist leer."; });
-        } else if (auto reason = UnwritableReason(oldName, encoded_)) {
+        } else if (auto reason = WhyUnwritable(oldName, encoded_)) {
             Add(i, FindingCode::Unwritable, [&] { return Unwritable(u"der alte Name", *reason); });
         } else if (!IsModelType(oldType)) {
             Add(i, FindingCode::UnknownType, [&] {
@@ -158,7 +167,7 @@ class Checker {
         }
         if (newName.empty()) {
             Add(i, FindingCode::NewEmpty, [] { return u"der neue Name ist leer."; });
-        } else if (auto reason = UnwritableReason(newName, encoded_)) {
+        } else if (auto reason = WhyUnwritable(newName, encoded_)) {
             Add(i, FindingCode::Unwritable, [&] { return Unwritable(u"der neue Name", *reason); });
         } else if (!order_.moves[i]) {
             Add(i, FindingCode::Unchanged,
@@ -181,7 +190,8 @@ class Checker {
     }
 
     void CheckNewName(std::uint32_t i, std::u16string_view name, std::u16string_view oldType) {
-        if (name.find_first_of(u"\\/:") != std::u16string_view::npos) {
+        if (std::any_of(name.begin(), name.end(),
+                        [](char16_t c) { return c == u'\\' || c == u'/' || c == u':'; })) {
             Add(i, FindingCode::Folder, [] {
                 return u"der neue Name enthält einen Ordner; das Umbenennen nimmt nur den bloßen "
                        u"Namen mit Endung.";
@@ -351,6 +361,8 @@ class Checker {
     std::vector<Finding> pairFindings_;
     std::u16string pairOld_;  // the names of the pair that CheckPair looks at
     std::u16string pairNew_;
+    std::u16string textOld_;  // the names of a finding's sentence
+    std::u16string textNew_;
     std::string encoded_;  // scratch of the code-page test
 };
 

@@ -5,7 +5,9 @@
 
 namespace velnix {
 
-char16_t FoldCase(char16_t c) {
+namespace {
+
+constexpr char16_t FoldCaseSlowly(char16_t c) {
     if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return static_cast<char16_t>(c + 0x20);
     }
@@ -23,12 +25,36 @@ char16_t FoldCase(char16_t c) {
     return c;
 }
 
+// Every character that folds lies below 0x180: one look-up instead of the comparisons above,
+// for the hashing and comparing of every name of the check.
+constexpr char16_t kFoldedRange = 0x180;
+
+struct FoldTable {
+    std::array<char16_t, kFoldedRange> folded{};
+    constexpr FoldTable() {
+        for (char16_t c = 0; c < kFoldedRange; ++c) {
+            folded[c] = FoldCaseSlowly(c);
+        }
+    }
+};
+
+constexpr FoldTable kFolds;
+
+}  // namespace
+
+char16_t FoldCase(char16_t c) {
+    return c < kFoldedRange ? kFolds.folded[c] : c;
+}
+
 bool EqualFolded(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) {
+        const char16_t x = a[i];
+        const char16_t y = b[i];
+        if (x != y &&
+            (x >= kFoldedRange || y >= kFoldedRange || kFolds.folded[x] != kFolds.folded[y])) {
             return false;
         }
     }
@@ -36,11 +62,26 @@ bool EqualFolded(std::u16string_view a, std::u16string_view b) {
 }
 
 std::size_t HashFolded(std::u16string_view name) {
-    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-    for (const char16_t c : name) {
-        hash = (hash ^ FoldCase(c)) * 1099511628211ULL;
+    // Four folded characters make one 64-bit word, mixed with one multiplication: a name of
+    // twenty characters costs five steps instead of twenty.
+    const auto fold = [](char16_t c) -> std::uint64_t {
+        return c < kFoldedRange ? kFolds.folded[c] : c;
+    };
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t hash = name.size() * kMultiplier;
+    std::size_t i = 0;
+    for (; i + 4 <= name.size(); i += 4) {
+        const std::uint64_t word = fold(name[i]) | fold(name[i + 1]) << 16 |
+                                   fold(name[i + 2]) << 32 | fold(name[i + 3]) << 48;
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 29;
     }
-    // FNV leaves the low bits, which pick the slot, poorly mixed: finish as MurmurHash3 does.
+    std::uint64_t rest = 0;
+    for (unsigned shift = 0; i < name.size(); ++i, shift += 16) {
+        rest |= fold(name[i]) << shift;
+    }
+    hash = (hash ^ rest) * kMultiplier;
+    // The low bits pick the slot and the top eight the tag: finish as MurmurHash3 does.
     hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdULL;
     hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53ULL;
     return static_cast<std::size_t>(hash ^ (hash >> 33));
@@ -54,27 +95,12 @@ std::u16string Folded(std::u16string_view name) {
     return folded;
 }
 
-bool IsNameCharacter(char16_t c) {
-    const bool ascii = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                       (c >= u'0' && c <= u'9') || c == u'-' || c == u'_';
-    const bool latinLetter = (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
-    return ascii || latinLetter;
-}
-
-NameParts SplitName(std::u16string_view name) {
-    const std::size_t dot = name.find(u'.');
-    if (dot == std::u16string_view::npos) {
-        return {name, {}, {}};
-    }
-    const std::size_t secondDot = name.find(u'.', dot + 1);
-    const std::size_t extensionEnd =
-        secondDot == std::u16string_view::npos ? name.size() : secondDot;
-    return {name.substr(0, dot), name.substr(dot, extensionEnd - dot), name.substr(extensionEnd)};
-}
-
 bool IsModelType(std::u16string_view extension) {
     static constexpr std::array<std::u16string_view, 8> kTypes = {
         u".prt", u".asm", u".drw", u".frm", u".sec", u".lay", u".mfg", u".dgm"};
+    if (extension.size() != 4 || extension[0] != u'.') {
+        return false;
+    }
     for (const auto type : kTypes) {
         if (EqualFolded(extension, type)) {
             return true;

@@ -1,6 +1,7 @@
 // What Pro/ENGINEER accepts as a model name, compared the way it stores names: in lower case.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,7 +19,14 @@ std::size_t HashFolded(std::u16string_view name);
 std::u16string Folded(std::u16string_view name);
 
 // Letters (ASCII and the accented Latin letters), digits, '-' and '_'.
-bool IsNameCharacter(char16_t c);
+inline bool IsNameCharacter(char16_t c) {
+    if (c < 0x80) {
+        const auto lower = static_cast<char16_t>(c | 0x20);
+        return (lower >= u'a' && lower <= u'z') || (c >= u'0' && c <= u'9') || c == u'-' ||
+               c == u'_';
+    }
+    return c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7;
+}
 
 // A model name split at its first dot: "teil.prt.3" is base "teil", extension ".prt" and the
 // rest ".3" (a version); every part may be empty.
@@ -27,7 +35,19 @@ struct NameParts {
     std::u16string_view extension;
     std::u16string_view rest;
 };
-NameParts SplitName(std::u16string_view name);
+inline NameParts SplitName(std::u16string_view name) {
+    // Plain loops: the library's find on char16_t goes through char_traits, a call a character.
+    std::size_t dot = 0;
+    while (dot < name.size() && name[dot] != u'.') {
+        ++dot;
+    }
+    std::size_t extensionEnd = dot + 1;
+    while (extensionEnd < name.size() && name[extensionEnd] != u'.') {
+        ++extensionEnd;
+    }
+    extensionEnd = std::min(extensionEnd, name.size());
+    return {name.substr(0, dot), name.substr(dot, extensionEnd - dot), name.substr(extensionEnd)};
+}
 
 // .prt .asm .drw .frm .sec .lay .mfg .dgm, in any letter case.
 bool IsModelType(std::u16string_view extension);
