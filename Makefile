@@ -84,6 +84,7 @@ bench:
 	cmake --build --preset release
 	build-release/bin/velnix_bench
 	tools/bench-cli build-release/bin/velnix-cli
+	tools/bench-check build-release/bin
 	QT_QPA_PLATFORM=offscreen build-release/bin/velnix_window_bench
 	tools/bench-start build-release/bin/velnix_start_bench
 

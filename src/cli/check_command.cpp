@@ -8,6 +8,18 @@
 namespace velnix::cli {
 namespace {
 
+// "Zeile 12: Fehler: …", appended to `out`.
+void AppendFindingLine(const Finding& finding, std::u16string& out) {
+    if (finding.row > 0) {
+        out += u"Zeile ";
+        out += DecimalText(finding.row);
+        out += u": ";
+    }
+    out += SeverityLabel(finding.severity);
+    out += u": ";
+    out += finding.message;
+}
+
 std::u16string JsonString(std::u16string_view text) {
     std::u16string quoted = u"\"";
     for (const char16_t c : text) {
@@ -52,7 +64,11 @@ class FindingWriter {
                    JsonString(Utf8ToUtf16(FindingCodeName(finding.code))) + u", \"text\": " +
                    JsonString(finding.message) + u"}");
         } else {
-            Append(FindingLine(finding));
+            // Straight into the buffer: a list with a finding on every pair prints a million.
+            ++entries_;
+            AppendFindingLine(finding, buffer_);
+            buffer_ += u'\n';
+            FlushWhenFull();
         }
     }
 
@@ -81,6 +97,9 @@ class FindingWriter {
         if (format_ == FindingFormat::Lines) {
             buffer_ += u'\n';
         }
+        FlushWhenFull();
+    }
+    void FlushWhenFull() {
         if (buffer_.size() >= kFlushAt) {
             Flush();
         }
@@ -98,31 +117,19 @@ class FindingWriter {
     bool ok_ = true;
 };
 
-}  // namespace
-
-int Check(const PairSources& sources, FindingFormat format, const FolderOptions& folder) {
-    Result<ListsRead> lists = ReadNameLists(sources);
-    if (!lists.ok()) {
-        WriteMessage(stderr, lists.error);
-        return kCannotCompose;
-    }
-    const std::optional<WorkingFolder> workingFolder = ReadFolder(folder);
+// Checks the lists and prints what the check finds, with the note of a table's heading first.
+int CheckAndPrint(const NameSource& oldNames, const NameSource& newNames, CheckOptions& check,
+                  std::size_t headingLine, const std::optional<WorkingFolder>& workingFolder,
+                  const FolderOptions& folder, FindingFormat format) {
     if (workingFolder) {
-        lists.value->check.folder = &*workingFolder;
-        lists.value->check.loadFolder = folder.loadFolder;
-    }
-    if (workingFolder && folder.withDrawings) {
-        if (const auto added =
-                AddDrawings(*workingFolder, lists.value->pairs, lists.value->check)) {
-            WriteMessage(stderr, *added);
-        }
+        check.folder = &*workingFolder;
+        check.loadFolder = folder.loadFolder;
     }
     FindingWriter writer(format);
-    if (const auto note = HeadingNote(lists.value->headingLine)) {
-        writer.Note(lists.value->headingLine, *note);
+    if (const auto note = HeadingNote(headingLine)) {
+        writer.Note(headingLine, *note);
     }
-    CheckLists(NameListSource(lists.value->pairs.oldNames),
-               NameListSource(lists.value->pairs.newNames), lists.value->check, true,
+    CheckLists(oldNames, newNames, check, true,
                [&writer](const Finding& finding) { writer.Take(finding); });
     if (!writer.Finish()) {
         WriteMessage(stderr,
@@ -133,9 +140,39 @@ int Check(const PairSources& sources, FindingFormat format, const FolderOptions&
     return writer.counts().errors > 0 ? kListHasErrors : kWritten;
 }
 
+}  // namespace
+
+int Check(const PairSources& sources, FindingFormat format, const FolderOptions& folder) {
+    // Plain-ASCII lists are read as generate reads them, compact; the drawings added from the
+    // folder, and lists that need the whole file's encoding, take the lists whole.
+    if (!folder.withDrawings) {
+        if (std::optional<PairsRead> plain = ReadPlainPairs(sources)) {
+            return CheckAndPrint(EncodedNamesSource(plain->pairs.oldNames),
+                                 EncodedNamesSource(plain->pairs.newNames), plain->check,
+                                 plain->headingLine, ReadFolder(folder), folder, format);
+        }
+    }
+    Result<ListsRead> lists = ReadNameLists(sources);
+    if (!lists.ok()) {
+        WriteMessage(stderr, lists.error);
+        return kCannotCompose;
+    }
+    const std::optional<WorkingFolder> workingFolder = ReadFolder(folder);
+    if (workingFolder && folder.withDrawings) {
+        if (const auto added =
+                AddDrawings(*workingFolder, lists.value->pairs, lists.value->check)) {
+            WriteMessage(stderr, *added);
+        }
+    }
+    return CheckAndPrint(NameListSource(lists.value->pairs.oldNames),
+                         NameListSource(lists.value->pairs.newNames), lists.value->check,
+                         lists.value->headingLine, workingFolder, folder, format);
+}
+
 std::u16string FindingLine(const Finding& finding) {
-    return (finding.row > 0 ? u"Zeile " + DecimalText(finding.row) + u": " : std::u16string()) +
-           SeverityLabel(finding.severity) + u": " + finding.message;
+    std::u16string line;
+    AppendFindingLine(finding, line);
+    return line;
 }
 
 void WriteCheckSummary(std::FILE* stream, const std::optional<FindingCounts>& problems) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <system_error>
 
 #include "mapkey/pair_check.h"
@@ -9,6 +10,7 @@
 #include "names/list_file.h"
 #include "names/rule.h"
 #include "names/table_file.h"
+#include "util/codepage.h"
 #include "util/file_read.h"
 #include "util/paths.h"
 #include "util/text.h"
@@ -40,6 +42,12 @@ Result<PairsRead> ReadWholeLists(const PairSources& sources) {
         {std::move(*pairs.value), std::move(lists.value->check), lists.value->headingLine});
 }
 
+// A list's lines go straight into the pairs: a slice of every block read keeps the memory that
+// the reading touches small. A table's first slice decides its separator and heading, which
+// should be what the whole file gives: a megabyte of its rows.
+constexpr std::size_t kListSliceBytes = kReadBlockBytes;
+constexpr std::size_t kTableSliceBytes = std::size_t{1} << 20;
+
 bool IsPlainAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
@@ -47,15 +55,15 @@ bool IsPlainAscii(std::string_view bytes) {
     });
 }
 
-// Hands the file's text to `take` in slices of whole lines of about a megabyte, while every
+// Hands the file's text to `take` in slices of whole lines of about `sliceBytes`, while every
 // byte is plain ASCII (1 to 127) and `accepts` it: every encoding of the list files reads such
 // bytes alike, so a slice reads as it would in the whole file. False at the first other byte,
 // when the file cannot be read, or when `take` refuses a slice.
-bool ReadPlainSlices(const std::filesystem::path& file,
+bool ReadPlainSlices(const std::filesystem::path& file, std::size_t sliceBytes,
                      const std::function<bool(std::string_view slice)>& take,
                      bool (*accepts)(char) = nullptr) {
-    constexpr std::size_t kSliceBytes = 1 << 20;
-    std::string pending;  // bytes read and not yet taken
+    std::string pending;                            // bytes read and not yet taken
+    pending.reserve(sliceBytes + kReadBlockBytes);  // grown once, never copied while growing
     const auto takeLines = [&](std::size_t end) {
         const bool taken = take(std::string_view(pending).substr(0, end));
         pending.erase(0, end);
@@ -68,30 +76,19 @@ bool ReadPlainSlices(const std::filesystem::path& file,
         }
         pending.append(block);
         const std::size_t lineEnd = pending.rfind('\n');
-        return pending.size() < kSliceBytes || lineEnd == std::string::npos ||
+        return pending.size() < sliceBytes || lineEnd == std::string::npos ||
                takeLines(lineEnd + 1);
     });
     return read.ok && takeLines(pending.size());
 }
 
-// The names of a list file's slice.
-std::function<bool(std::string_view)> NamesOfSlices(
-    const std::filesystem::path& file, const std::function<bool(const NameList& names)>& take) {
-    return [&file, take](std::string_view slice) {
-        const Result<NameList> names =
-            DecodeListFile(slice, FromFsPath(file), LineRule::AnyLineEnd);
-        return names.ok() && take(*names.value);
-    };
-}
-
-// Appends a slice of the pairs, the old names with their assembly marks; false when one of
-// the names cannot be written. Without `newNames` (they come from their own file) the old
-// names alone.
-bool AppendPairs(const NameList& oldNames, std::optional<NameList> newNames, MapkeyPairs& pairs) {
-    const NamePairs slice = PairsToRename(oldNames, newNames ? std::move(*newNames) : NameList());
+// Appends a slice of a table's pairs, the old names with their assembly marks; false when one
+// of the names cannot be written.
+bool AppendPairs(const NameList& oldNames, NameList newNames, MapkeyPairs& pairs) {
+    const NamePairs slice = PairsToRename(oldNames, std::move(newNames));
     const std::vector<bool> assemblies = AssemblyPairs(slice.oldNames);
     pairs.assemblyPairs.insert(pairs.assemblyPairs.end(), assemblies.begin(), assemblies.end());
-    return (!newNames || AppendWritableNames(slice.newNames, pairs.newNames)) &&
+    return AppendWritableNames(slice.newNames, pairs.newNames) &&
            AppendWritableNames(slice.oldNames, pairs.oldNames);
 }
 
@@ -103,26 +100,92 @@ void ReserveFileSize(const std::filesystem::path& file, EncodedNames& names) {
     }
 }
 
-// The names of plain-ASCII lists that can all be written, read in slices; nothing for any
-// other lists, which ReadWholeLists reads then for the encoding and the exact message.
+// A name of a plain-ASCII list, or one that the rule made from it, as AppendWritableName
+// takes it: no control character and no back-quote. Every code page holds the rest.
+bool IsWritable(std::string_view name) {
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte != 0x7F && c != '`';
+    });
+}
+
+// The rule in the code page, as it works on plain-ASCII names: an expression beyond ASCII
+// matches none of them. Nothing when the replacement is not in the code page.
+struct RuleInBytes {
+    std::string expression;
+    std::string replacement;
+    bool matchesNone = false;
+};
+
+std::optional<RuleInBytes> EncodeRule(const std::pair<std::u16string, std::u16string>& rule) {
+    RuleInBytes encoded;
+    encoded.matchesNone = !std::all_of(rule.first.begin(), rule.first.end(),
+                                       [](char16_t c) { return c >= 1 && c <= 127; });
+    encoded.expression.assign(rule.first.begin(), rule.first.end());
+    if (encoded.matchesNone) {
+        encoded.expression.clear();
+    }
+    if (AppendInCodePage(rule.second, encoded.replacement)) {
+        return std::nullopt;
+    }
+    return encoded;
+}
+
+// ReplaceFirst of the rule on the name's bytes, into `out`.
+void ApplyRuleToBytes(const RuleInBytes& rule, std::string_view name, std::string& out) {
+    out.clear();
+    const std::size_t at =
+        name.empty() || rule.matchesNone ? std::string_view::npos : name.find(rule.expression);
+    if (at == std::string_view::npos) {
+        out.append(name);
+        return;
+    }
+    out.append(name.substr(0, at));
+    out.append(rule.replacement);
+    out.append(name.substr(at + rule.expression.size()));
+}
+
+// The names of plain-ASCII lists that can all be written, read in slices straight into the
+// pairs, without a string a name; nothing for any other lists, which ReadWholeLists reads then
+// for the encoding and the exact message.
 std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
+    std::optional<RuleInBytes> rule;
+    if (sources.rule && !(rule = EncodeRule(*sources.rule))) {
+        return std::nullopt;
+    }
     MapkeyPairs pairs;
     ReserveFileSize(sources.oldFile, pairs.oldNames);
     ReserveFileSize(sources.rule ? sources.oldFile : sources.newFile, pairs.newNames);
-    const bool oldRead = ReadPlainSlices(
-        sources.oldFile, NamesOfSlices(sources.oldFile, [&](const NameList& names) {
-            return AppendPairs(names,
-                               sources.rule ? std::optional(ApplyRule(names, sources.rule->first,
-                                                                      sources.rule->second))
-                                            : std::nullopt,
-                               pairs);
-        }));
+    std::string cleaned;
+    std::string derived;
+    const bool oldRead =
+        ReadPlainSlices(sources.oldFile, kListSliceBytes, [&](std::string_view slice) {
+            bool writable = true;
+            ForEachLine(slice, true, [&](std::string_view name) {
+                cleaned.clear();
+                AppendFileNameWithExtension(name, cleaned);
+                const std::string_view extension = FileExtension(std::string_view(cleaned));
+                pairs.assemblyPairs.push_back(extension == ".asm" || extension == ".drw");
+                writable = writable && IsWritable(cleaned);
+                pairs.oldNames.Append(cleaned);
+                if (rule) {
+                    ApplyRuleToBytes(*rule, name, derived);
+                    writable = writable && IsWritable(derived);
+                    pairs.newNames.Append(derived);
+                }
+            });
+            return writable;
+        });
     const bool newRead =
-        oldRead &&
-        (sources.rule || ReadPlainSlices(sources.newFile,
-                                         NamesOfSlices(sources.newFile, [&](const NameList& names) {
-                                             return AppendWritableNames(names, pairs.newNames);
-                                         })));
+        oldRead && (sources.rule ||
+                    ReadPlainSlices(sources.newFile, kListSliceBytes, [&](std::string_view slice) {
+                        bool writable = true;
+                        ForEachLine(slice, true, [&](std::string_view name) {
+                            writable = writable && IsWritable(name);
+                            pairs.newNames.Append(name);
+                        });
+                        return writable;
+                    }));
     if (!newRead) {
         return std::nullopt;
     }
@@ -146,7 +209,7 @@ std::optional<PairsRead> ReadPlainTable(const PairSources& sources) {
     Heading heading = sources.heading;
     std::size_t line = 1;
     const bool tableRead = ReadPlainSlices(
-        sources.pairsFile,
+        sources.pairsFile, kTableSliceBytes,
         [&](std::string_view slice) {
             const std::u16string text(slice.begin(), slice.end());
             if (line == 1) {
@@ -218,13 +281,18 @@ std::optional<std::u16string> HeadingNote(std::size_t headingLine) {
     return u"Zeile " + DecimalText(headingLine) + u" als Überschrift gelesen.";
 }
 
-Result<PairsRead> ReadPairs(const PairSources& sources) {
-    std::optional<PairsRead> read;
+std::optional<PairsRead> ReadPlainPairs(const PairSources& sources) {
     if (!sources.pairsFile.empty()) {
-        read = ReadPlainTable(sources);
-    } else if (std::optional<MapkeyPairs> pairs = ReadPlainLists(sources)) {
-        read = PairsRead{std::move(*pairs), {}, 0};
+        return ReadPlainTable(sources);
     }
+    if (std::optional<MapkeyPairs> pairs = ReadPlainLists(sources)) {
+        return PairsRead{std::move(*pairs), {}, 0};
+    }
+    return std::nullopt;
+}
+
+Result<PairsRead> ReadPairs(const PairSources& sources) {
+    std::optional<PairsRead> read = ReadPlainPairs(sources);
     if (!read) {
         return ReadWholeLists(sources);
     }

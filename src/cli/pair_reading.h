@@ -41,9 +41,15 @@ struct PairsRead {
     std::size_t headingLine = 0;
 };
 
+// The pairs of lists or a table in plain ASCII whose names can all be written, read a slice
+// of lines at a time, so that a million pairs cost little more than their names; the lists may
+// differ in length, and pairs.run is left empty. Nothing for any other lists, which
+// ReadNameLists reads whole, with the encoding's message.
+std::optional<PairsRead> ReadPlainPairs(const PairSources& sources);
+
 // The pairs, or the message that names the file, list and entry (or table line) that keep
 // them from being written. Lists and tables in plain ASCII, as Pro/ENGINEER names are, are
-// read a slice of lines at a time, so that a million pairs cost little more than their names.
+// read as ReadPlainPairs reads them.
 Result<PairsRead> ReadPairs(const PairSources& sources);
 
 }  // namespace velnix::cli

@@ -15,20 +15,8 @@ namespace {
 NameList SplitLines(std::u16string_view text, bool lineFeedEndsLine) {
     NameList lines;
     lines.reserve(text.size() / 16);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r' || (c == u'\n' && lineFeedEndsLine)) {
-            lines.emplace_back(text.substr(start, i - start));
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
+    ForEachLine(text, lineFeedEndsLine,
+                [&lines](std::u16string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

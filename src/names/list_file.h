@@ -9,6 +9,27 @@
 
 namespace velnix {
 
+// Hands each line of `text` to `take`: CR LF and a lone CR end a line, and a lone LF too when
+// `lineFeedEndsLine`; the last line counts without a line end, a final line end adds none.
+// For UTF-16 text and for the bytes of plain-ASCII lists alike.
+template <class Char, class Take>
+void ForEachLine(std::basic_string_view<Char> text, bool lineFeedEndsLine, Take&& take) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Char c = text[i];
+        if (c == Char{'\r'} || (c == Char{'\n'} && lineFeedEndsLine)) {
+            take(text.substr(start, i - start));
+            if (c == Char{'\r'} && i + 1 < text.size() && text[i + 1] == Char{'\n'}) {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        take(text.substr(start));
+    }
+}
+
 // Lines of a list file: CR LF or a lone CR ends a line, a lone LF stays part of it. The last
 // line counts without a line end; a final line end adds no empty line.
 NameList SplitListFileLines(std::u16string_view text);

@@ -19,7 +19,7 @@ FileRead ReadFileInBlocks(const std::filesystem::path& path,
         result.error = ReadError(path, error);
         return result;
     }
-    char buffer[1 << 16];
+    char buffer[kReadBlockBytes];
     std::size_t count = 0;
     bool taken = true;
     while (taken && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {

@@ -18,6 +18,9 @@ struct FileRead {
 // Reads the whole file into memory.
 FileRead ReadWholeFile(const std::filesystem::path& path);
 
+// The most bytes that ReadFileInBlocks hands over at once.
+inline constexpr std::size_t kReadBlockBytes = std::size_t{1} << 16;
+
 // Reads the file block by block, handing each block to `take`; false from `take` stops the
 // reading. `bytes` stays empty; ok is false when the file could not be read (`error` says why)
 // or `take` stopped.

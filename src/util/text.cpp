@@ -3,26 +3,29 @@
 namespace velnix {
 namespace {
 
+template <class Char>
 struct PathSplit {
-    std::u16string_view baseName;
-    std::u16string_view extension;
+    std::basic_string_view<Char> baseName;
+    std::basic_string_view<Char> extension;
 };
 
 // The classic right-to-left scan: every dot cuts off what lies right of it, and the scan ends
 // at the last backslash that has characters after it. A trailing backslash is passed over.
-PathSplit SplitPath(std::u16string_view s) {
-    if (s.size() >= 2 && s[1] == u':') {
+// For UTF-16 text and for the bytes of plain-ASCII lists alike.
+template <class Char>
+PathSplit<Char> SplitPath(std::basic_string_view<Char> s) {
+    if (s.size() >= 2 && s[1] == Char{':'}) {
         s.remove_prefix(2);
     }
-    PathSplit split;
+    PathSplit<Char> split;
     for (std::size_t b = s.size(); b >= 1; --b) {
-        const char16_t c = s[b - 1];
-        if (c == u'.') {
+        const Char c = s[b - 1];
+        if (c == Char{'.'}) {
             if (b < s.size()) {
                 split.extension = s.substr(b - 1);
             }
             s = s.substr(0, b - 1);
-        } else if (c == u'\\' && b < s.size()) {
+        } else if (c == Char{'\\'} && b < s.size()) {
             split.baseName = s.substr(b);
             return split;
         }
@@ -54,8 +57,18 @@ std::u16string FileExtension(std::u16string_view path) {
     return std::u16string(SplitPath(path).extension);
 }
 
+std::string_view FileExtension(std::string_view path) {
+    return SplitPath(path).extension;
+}
+
+void AppendFileNameWithExtension(std::string_view path, std::string& out) {
+    const PathSplit<char> split = SplitPath(path);
+    out.append(split.baseName);
+    out.append(split.extension);
+}
+
 std::u16string FileNameWithExtension(std::u16string_view path) {
-    const PathSplit split = SplitPath(path);
+    const PathSplit<char16_t> split = SplitPath(path);
     std::u16string name;
     name.reserve(split.baseName.size() + split.extension.size());
     name.append(split.baseName);

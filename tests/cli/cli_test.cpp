@@ -204,6 +204,8 @@ const ListCase kLists[] = {
     {"ManySlices", kManyOld, kManyNew},
     {"CodePageDecidedByTheWholeFile", kLatin1First, kManyNewMixedEnds},
     {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw", "--rule teil part"},
+    {"RuleIntoCodePage", kRawOld, "C:\\work\\t\xC3\xABil1.prt.2\nt\xC3\xABil2.asm\nbaugruppe_t\xC3\xABil.drw",
+     "--rule teil t\xC3\xABil"},
     {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
      "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
 };
