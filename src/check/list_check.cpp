@@ -25,8 +25,10 @@ std::u16string Quoted(std::u16string_view name) {
 // UnwritableReason for names beyond printable ASCII and the back-quote only: every code page
 // holds the others and they end no line of a mapkey, so that most names need no closer look.
 std::optional<std::u16string> WhyUnwritable(std::u16string_view name, std::string& scratch) {
-    const bool plain = std::all_of(name.begin(), name.end(),
-                                   [](char16_t c) { return c >= 0x20 && c < 0x7F && c != u'`'; });
+    bool plain = true;  // without an early end, the loop runs on whole vectors of characters
+    for (const char16_t c : name) {
+        plain &= c >= 0x20 && c < 0x7F && c != u'`';
+    }
     return plain ? std::nullopt : UnwritableReason(name, scratch);
 }
 

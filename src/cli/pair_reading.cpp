@@ -103,10 +103,12 @@ void ReserveFileSize(const std::filesystem::path& file, EncodedNames& names) {
 // A name of a plain-ASCII list, or one that the rule made from it, as AppendWritableName
 // takes it: no control character and no back-quote. Every code page holds the rest.
 bool IsWritable(std::string_view name) {
-    return std::all_of(name.begin(), name.end(), [](char c) {
+    bool writable = true;  // without an early end, the loop runs on whole vectors of bytes
+    for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0x20 && byte != 0x7F && c != '`';
-    });
+        writable &= byte >= 0x20 && byte != 0x7F && c != '`';
+    }
+    return writable;
 }
 
 // The rule in the code page, as it works on plain-ASCII names: an expression beyond ASCII
@@ -163,8 +165,7 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
             bool writable = true;
             ForEachLine(slice, true, [&](std::string_view name) {
                 cleaned.clear();
-                AppendFileNameWithExtension(name, cleaned);
-                const std::string_view extension = FileExtension(std::string_view(cleaned));
+                const std::string_view extension = AppendFileNameWithExtension(name, cleaned);
                 pairs.assemblyPairs.push_back(extension == ".asm" || extension == ".drw");
                 writable = writable && IsWritable(cleaned);
                 pairs.oldNames.Append(cleaned);

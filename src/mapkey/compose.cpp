@@ -132,9 +132,16 @@ std::u16string_view EncodedNamesSource::at(std::size_t index, std::u16string& sc
         ++*cursor_;
     }
     const std::string_view name = **cursor_;
-    if (std::all_of(name.begin(), name.end(), [](char c) { return c > 0; })) {
-        scratch.assign(name.begin(), name.end());  // plain ASCII, without a new string
-    } else {
+    // Widened in place in one pass (assign from char iterators would build a new string);
+    // only a name beyond ASCII needs the code page.
+    scratch.resize(name.size());
+    unsigned char any = 0;
+    for (std::size_t k = 0; k < name.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(name[k]);
+        any |= byte;
+        scratch[k] = byte;
+    }
+    if (any >= 0x80) {
         scratch = DecodeCodePage(name);
     }
     return scratch;

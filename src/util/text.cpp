@@ -57,14 +57,11 @@ std::u16string FileExtension(std::u16string_view path) {
     return std::u16string(SplitPath(path).extension);
 }
 
-std::string_view FileExtension(std::string_view path) {
-    return SplitPath(path).extension;
-}
-
-void AppendFileNameWithExtension(std::string_view path, std::string& out) {
+std::string_view AppendFileNameWithExtension(std::string_view path, std::string& out) {
     const PathSplit<char> split = SplitPath(path);
     out.append(split.baseName);
     out.append(split.extension);
+    return split.extension;
 }
 
 std::u16string FileNameWithExtension(std::u16string_view path) {

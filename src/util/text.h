@@ -15,13 +15,13 @@ std::u16string ReplaceFirst(std::u16string_view text, std::u16string_view search
 // "X:" dropped) followed by FileExtension: the file's name without drive, directories and
 // version suffix ("C:\\work\\bracket.prt.3" gives "bracket.prt").
 std::u16string FileNameWithExtension(std::u16string_view path);
-// The same for the bytes of a plain-ASCII name, appended to `out`.
-void AppendFileNameWithExtension(std::string_view path, std::string& out);
+// The same for the bytes of a plain-ASCII name, appended to `out`; returns its extension, which
+// FileExtension finds in the name appended as well.
+std::string_view AppendFileNameWithExtension(std::string_view path, std::string& out);
 
 // Extension of the last path element with its leading dot: the first dotted part after the
 // base name, so "bracket.prt.3" gives ".prt". Empty when there is none.
 std::u16string FileExtension(std::u16string_view path);
-std::string_view FileExtension(std::string_view path);
 
 // The code point as "U+XXXX", for messages that name a character.
 std::u16string CodePointLabel(char32_t codePoint);
