@@ -32,6 +32,8 @@ TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
     test::WriteBytes(dir.File(u"control_old"), "a\x01.prt\r\n");
     test::WriteBytes(dir.File(u"motor_old"), "motor.asm\r\nx.prt\r\n");
     test::WriteBytes(dir.File(u"motor_new"), "antrieb.asm\r\ny.prt\r\n");
+    test::WriteBytes(dir.File(u"euro_old"), "t\x80il.prt\r\n");  // "€" in the code page
+    test::WriteBytes(dir.File(u"euro_new"), "x.prt\r\n");
     for (const char16_t* model :
          {u"out/a.prt.2", u"out/b.prt.1", u"out/Motor.asm.3", u"out/motor.drw.2", u"out/top.asm"}) {
         test::WriteBytes(dir.File(model), "");
@@ -85,6 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, CheckCommandTest, testing::Values(
              "behielte ihren Namen.\nZeile 2: Fehler: \"x.prt\" → \"y.prt\": den alten Namen gibt es "
              "im Ordner \"out\" nicht; das Öffnen schlägt fehl.\nPrüfung: 1 Fehler, 2 Warnungen "
              "(Einzelheiten: velnix-cli check)\n"},
+    CheckRun{{"generate", "--old", "euro_old", "--new", "euro_new", "--out", "out"}, 0,
+             "Datei rename.pro wurde gespeichert in out\n", "Zeile 1: Fehler: \"t€il.prt\" → \"x.prt\""},
     CheckRun{{"check", "--old", "motor_old", "--new", "motor_new", "--with-drawings"}, 2, "",
              "--with-drawings und --load-folder brauchen den Ordner: --folder VERZEICHNIS fehlt."}));
 // clang-format on

@@ -197,14 +197,16 @@ TEST_P(CliLists, StdoutAndOutGiveTheComposedBytesAndUndoFile) {
 }
 
 // Plain ASCII lists are read in slices, any other whole; the rule works on the raw old names.
-const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.drw";
+const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.drw\rteil_teil.prt";
 // clang-format off
 const ListCase kLists[] = {
     {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm"},
     {"ManySlices", kManyOld, kManyNew},
     {"CodePageDecidedByTheWholeFile", kLatin1First, kManyNewMixedEnds},
-    {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw", "--rule teil part"},
-    {"RuleIntoCodePage", kRawOld, "C:\\work\\t\xC3\xABil1.prt.2\nt\xC3\xABil2.asm\nbaugruppe_t\xC3\xABil.drw",
+    {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw\npart_teil.prt",
+     "--rule teil part"},
+    {"RuleIntoCodePage", kRawOld,
+     "C:\\work\\t\xC3\xABil1.prt.2\nt\xC3\xABil2.asm\nbaugruppe_t\xC3\xABil.drw\nt\xC3\xABil_teil.prt",
      "--rule teil t\xC3\xABil"},
     {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
      "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
