@@ -143,7 +143,9 @@ class Checker {
     void Add(std::uint32_t i, FindingCode code, Text&& text) {
         Finding finding{SeverityOf(code), std::size_t{i} + 1, Row(i), code, {}};
         if (withText_(code)) {
-            // One string, grown in place: a list with a finding on every pair builds as many.
+            // One string with room for most sentences, grown in place: a list with a finding
+            // on every pair builds as many.
+            finding.message.reserve(200);
             finding.message.append(u"\"").append(Old(i, textOld_)).append(u"\" → \"");
             finding.message.append(New(i, textNew_)).append(u"\": ").append(text());
         }
