@@ -32,13 +32,6 @@ std::optional<std::u16string> WhyUnwritable(std::u16string_view name, std::strin
     return plain ? std::nullopt : UnwritableReason(name, scratch);
 }
 
-bool EverySentence(FindingCode) {
-    return true;
-}
-bool NoSentence(FindingCode) {
-    return false;
-}
-
 // A finding that needs the whole list, kept small until the check reaches its pair.
 struct Pending {
     std::uint32_t pair;
@@ -143,8 +136,7 @@ class Checker {
     void Add(std::uint32_t i, FindingCode code, Text&& text) {
         Finding finding{SeverityOf(code), std::size_t{i} + 1, Row(i), code, {}};
         if (withText_(code)) {
-            // One string with room for most sentences, grown in place: a list with a finding
-            // on every pair builds as many.
+            // Room for most sentences: one allocation, also with a finding on every pair.
             finding.message.reserve(200);
             finding.message.append(u"\"").append(Old(i, textOld_)).append(u"\" → \"");
             finding.message.append(New(i, textNew_)).append(u"\": ").append(text());
@@ -220,10 +212,13 @@ class Checker {
                     [] { return u"der neue Name hat mehr als einen Punkt."; });
             }
         } else if (!oldType.empty() && !EqualFolded(parts.extension, oldType)) {
-            Add(i, FindingCode::TypeChanged, [&] {
-                return u"der neue Name hat die Endung " + Quoted(parts.extension) +
-                       u", der alte Name die Endung " + Quoted(oldType) +
-                       u"; ein Umbenennen behält den Typ.";
+            Add(i, FindingCode::TypeChanged, [&] {  // in one allocation: often on every pair
+                std::u16string text;
+                text.reserve(100);
+                text.append(u"der neue Name hat die Endung \"").append(parts.extension);
+                text.append(u"\", der alte Name die Endung \"").append(oldType);
+                text.append(u"\"; ein Umbenennen behält den Typ.");
+                return text;
             });
         }
         CheckBase(i, parts.base);
@@ -375,7 +370,9 @@ class Checker {
 FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
                          const CheckOptions& options, bool withText,
                          const std::function<void(const Finding&)>& take) {
-    return Checker(oldNames, newNames, options, withText ? EverySentence : NoSentence, take).Run();
+    const auto every = +[](FindingCode) { return true; };
+    const auto none = +[](FindingCode) { return false; };
+    return Checker(oldNames, newNames, options, withText ? every : none, take).Run();
 }
 
 FindingCounts CheckLists(const NameSource& oldNames, const NameSource& newNames,
