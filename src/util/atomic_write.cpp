@@ -55,14 +55,12 @@ std::optional<unsigned long> TemporaryWriter(const NativeText& name, const Nativ
 void RemoveLeftovers(const std::filesystem::path& target) {
     std::filesystem::path prefix = target.filename();
     prefix += kTemporaryMark;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator entry(DirectoryOf(target), ec), end;
-         !ec && entry != end; entry.increment(ec)) {
-        const NativeText name = entry->path().filename().native();
-        const auto writer = TemporaryWriter(name, prefix.native());
+    const std::filesystem::path folder = DirectoryOf(target);
+    for (const std::filesystem::path& name : EntriesStartingWith(folder, prefix)) {
+        const auto writer = TemporaryWriter(name.native(), prefix.native());
         if (writer && !ProcessRuns(*writer)) {
             std::error_code ignored;
-            std::filesystem::remove(entry->path(), ignored);
+            std::filesystem::remove(folder / name, ignored);
         }
     }
 }
