@@ -95,6 +95,18 @@ NameList FolderModels::sorted() const {
     return models;
 }
 
+bool FolderModels::operator==(const FolderModels& other) const {
+    if (size() != other.size()) {
+        return false;
+    }
+    for (std::size_t model = 0; model < size(); ++model) {
+        if (!other.Has((*this)[model])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 WorkingFolder ReadWorkingFolder(std::u16string_view folder) {
     return ReadWorkingFolder(ToFsPath(folder), std::u16string(folder));
 }

@@ -38,6 +38,9 @@ class FolderModels {
     std::u16string_view operator[](std::size_t model) const;
     // Each model once, sorted by name.
     NameList sorted() const;
+    // The same models, whatever order the files came in.
+    bool operator==(const FolderModels& other) const;
+    bool operator!=(const FolderModels& other) const { return !(*this == other); }
 
   private:
     void Grow();

@@ -47,6 +47,13 @@ TEST(FolderCheckTest, EachOfManyModelsIsFoundInAnyCaseAndVersionOnce) {
     }
 }
 
+TEST(FolderCheckTest, FoldersAreTheSameWhenTheirModelsAre) {
+    const FolderModels folder({u"a.prt.1", u"b.asm.2"});
+    EXPECT_TRUE(folder == FolderModels({u"B.ASM.7", u"a.prt"}));
+    EXPECT_FALSE(folder == FolderModels({u"a.prt.1", u"c.asm.2"}));
+    EXPECT_FALSE(folder == FolderModels({u"a.prt.1"}));
+}
+
 TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnlyOrSaysItCannot) {
     test::TempDir dir;
     // A version is a last part of digits after an extension: "a.12" and "b.prt.1.2" have none.
