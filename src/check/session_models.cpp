@@ -12,37 +12,41 @@ bool IsPartOrAssembly(std::u16string_view extension) {
     return EqualFolded(extension, u".prt") || EqualFolded(extension, u".asm");
 }
 
+bool IsSessionType(std::u16string_view name) {
+    const std::u16string_view extension = SplitName(name).extension;
+    return EqualFolded(extension, u".asm") || EqualFolded(extension, u".drw");
+}
+
 }  // namespace
 
 std::optional<std::u16string> SessionModelName(std::u16string_view name) {
-    const std::u16string_view extension = SplitName(name).extension;
-    if (!EqualFolded(extension, u".asm") && !EqualFolded(extension, u".drw")) {
+    if (!IsSessionType(name)) {
         return std::nullopt;
     }
     return ModelName(name);
 }
 
 SessionModels::SessionModels(const NameSource& oldNames, const NameSource& newNames,
-                             const FolderModels& folder) {
-    for (const auto& model : folder.sorted()) {
-        if (SessionModelName(model)) {
-            models_.emplace(model, InList{});
-        }
+                             const FolderModels& folder)
+    : folder_(folder), inList_(folder.size()) {
+    for (std::size_t model = 0; model < folder.size(); ++model) {
+        sessionModels_ += IsSessionType(folder[model]) ? 1 : 0;
     }
     const std::size_t pairs = std::min(oldNames.size(), newNames.size());
     std::u16string oldScratch;
     std::u16string newScratch;
+    // A name of either type finds only a model of that type: the folder's names are models.
     const auto mark = [this](std::u16string_view name, bool InList::*how) {
-        if (const auto model = SessionModelName(name)) {
-            if (const auto found = models_.find(*model); found != models_.end()) {
-                found->second.*how = true;
+        if (IsSessionType(name)) {
+            if (const auto model = folder_.Find(name)) {
+                inList_[*model].*how = true;
             }
         }
     };
     for (std::size_t i = 0; i < pairs; ++i) {
         const std::u16string_view oldName = oldNames.at(i, oldScratch);
         const std::u16string_view newName = newNames.at(i, newScratch);
-        if (models_.empty() && renamesPartOrAssembly_) {
+        if (sessionModels_ == 0 && renamesPartOrAssembly_) {
             break;
         }
         mark(oldName, &InList::opened);
@@ -55,28 +59,31 @@ SessionModels::SessionModels(const NameSource& oldNames, const NameSource& newNa
 
 NameList SessionModels::NotInList() const {
     NameList models;
-    for (const auto& [model, inList] : models_) {
-        if (!inList.opened && !inList.made) {
-            models.push_back(model);
+    for (std::size_t model = 0; model < folder_.size(); ++model) {
+        if (!inList_[model].opened && !inList_[model].made && IsSessionType(folder_[model])) {
+            models.emplace_back(folder_[model]);
         }
     }
     std::sort(models.begin(), models.end());
     return models;
 }
 
+// Asked for every pair that renames a model: the drawing's name is built in a kept buffer.
 std::optional<std::u16string> SessionModels::DrawingLeftOut(std::u16string_view oldName,
                                                             std::u16string_view newName) const {
     const NameParts model = SplitName(oldName);
     const std::u16string_view newBase = SplitName(newName).base;
-    if (!IsPartOrAssembly(model.extension) || newBase.empty() || EqualFolded(model.base, newBase)) {
+    if (sessionModels_ == 0 || !IsPartOrAssembly(model.extension) || newBase.empty() ||
+        EqualFolded(model.base, newBase)) {
         return std::nullopt;
     }
-    std::u16string drawing = Folded(model.base) + u".drw";
-    const auto found = models_.find(drawing);
-    if (found == models_.end() || found->second.opened) {
+    thread_local std::u16string drawing;
+    drawing.assign(model.base).append(u".drw");
+    const auto found = folder_.Find(drawing);
+    if (!found || inList_[*found].opened) {
         return std::nullopt;
     }
-    return drawing;
+    return std::u16string(folder_[*found]);
 }
 
 }  // namespace velnix

@@ -2,10 +2,11 @@
 // run has in session, and which drawing a renamed model leaves behind.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "check/name_source.h"
 #include "check/working_folder.h"
@@ -15,7 +16,8 @@ namespace velnix {
 
 class SessionModels {
   public:
-    // Reads both lists once; only their assemblies and drawings cost a lookup.
+    // Reads both lists once; only their assemblies and drawings cost a lookup. The folder must
+    // outlive this.
     SessionModels(const NameSource& oldNames, const NameSource& newNames,
                   const FolderModels& folder);
 
@@ -35,8 +37,10 @@ class SessionModels {
         bool opened = false;  // an old name of the list
         bool made = false;    // a new name of the list
     };
-    // Keyed by the folder's model names, which are lower case already.
-    std::unordered_map<std::u16string, InList> models_;
+    const FolderModels& folder_;
+    // By the folder's model number; only the assemblies and drawings are marked.
+    std::vector<InList> inList_;
+    std::size_t sessionModels_ = 0;  // the folder's assemblies and drawings
     bool renamesPartOrAssembly_ = false;
 };
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <future>
 #include <new>
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "check/list_check.h"
@@ -88,10 +90,32 @@ std::variant<PairsToWrite, Refusal> ReadPairsToWrite(const GenerateOptions& opti
                         HeadingNote(lists.value->headingLine)};
 }
 
+// The working folder, read on the other core while the lists are read: the composition needs
+// it only for the drawings taken along, the repair and the models loaded along; the check
+// takes it when it starts.
+class FolderReading {
+  public:
+    explicit FolderReading(std::optional<std::filesystem::path> folder)
+        : reading_(std::async(std::launch::async, ReadFolder, FolderOptions{std::move(folder)})) {}
+    // Waits for the folder the first time; one thread at a time.
+    const WorkingFolder* get() {
+        if (reading_.valid()) {
+            folder_ = reading_.get();
+        }
+        return folder_ ? &*folder_ : nullptr;
+    }
+
+  private:
+    std::future<std::optional<WorkingFolder>> reading_;
+    std::optional<WorkingFolder> folder_;
+};
+
 // Nothing when there was not memory enough to check: the check must never cost the file. The
-// folder's findings are said one by one, as the list's own are not.
-std::optional<FindingCounts> CountPairProblems(const PairsToWrite& toWrite) {
+// folder's findings are said one by one, as the list's own are not. From here on the check
+// owns toWrite.check; the composition reads only toWrite.pairs.
+std::optional<FindingCounts> CountPairProblems(PairsToWrite& toWrite, FolderReading& folder) {
     try {
+        toWrite.check.folder = folder.get();
         return CheckLists(EncodedNamesSource(toWrite.pairs.oldNames),
                           EncodedNamesSource(toWrite.pairs.newNames), toWrite.check,
                           IsFolderFinding, [](const Finding& finding) {
@@ -122,17 +146,18 @@ int Write(const GenerateOptions& options, const MapkeyPairs& pairs) {
 }  // namespace
 
 int Generate(const GenerateOptions& options) {
-    const std::optional<WorkingFolder> folder =
-        ReadFolder({options.toStdout ? std::nullopt : std::optional(options.outDirectory)});
+    FolderReading folder(options.toStdout ? std::nullopt : std::optional(options.outDirectory));
+    const bool composedWithFolder =
+        options.withDrawings || options.repairOrder || options.loadFolder;
     std::variant<PairsToWrite, Refusal> read =
-        ReadPairsToWrite(options, folder ? &*folder : nullptr);
+        ReadPairsToWrite(options, composedWithFolder ? folder.get() : nullptr);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         WriteMessage(stderr, refusal->message);
         return refusal->exitCode;
     }
     auto& toWrite = std::get<PairsToWrite>(read);
-    if (folder && options.loadFolder) {
-        LoadAlong(*folder, toWrite.pairs);
+    if (options.loadFolder && folder.get() != nullptr) {
+        LoadAlong(*folder.get(), toWrite.pairs);
     }
     if (toWrite.headingNote) {
         WriteMessage(stderr, *toWrite.headingNote);
@@ -140,7 +165,7 @@ int Generate(const GenerateOptions& options) {
     // The check reads the pairs while the file is composed from them, on the other core: it
     // costs about as much as the composition itself. Only --strict has to wait for it.
     std::future<std::optional<FindingCounts>> problems =
-        std::async(std::launch::async, CountPairProblems, std::cref(toWrite));
+        std::async(std::launch::async, CountPairProblems, std::ref(toWrite), std::ref(folder));
     if (options.strict) {
         const std::optional<FindingCounts> counts = problems.get();
         WriteCheckSummary(stderr, counts);

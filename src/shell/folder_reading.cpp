@@ -11,7 +11,7 @@ bool SameForTheCheck(const WorkingFolder& a, const WorkingFolder& b) {
     if (a.path != b.path || a.models.has_value() != b.models.has_value()) {
         return false;
     }
-    return a.models ? a.models->sorted() == b.models->sorted() : a.unreadable == b.unreadable;
+    return a.models ? *a.models == *b.models : a.unreadable == b.unreadable;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -50,21 +51,20 @@ std::optional<unsigned long> TemporaryWriter(const NativeText& name, const Nativ
     return static_cast<unsigned long>(*process);
 }
 
-// Removes the target's temporaries whose writers were killed; one that a running process is
-// still writing stays. What cannot be removed stays for a later write: the file is written.
-void RemoveLeftovers(const std::filesystem::path& target) {
+// The target's temporaries whose writers were killed; one that a running process is still
+// writing stays.
+std::vector<std::filesystem::path> Leftovers(const std::filesystem::path& target) {
     std::filesystem::path prefix = target.filename();
     prefix += kTemporaryMark;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator entry(DirectoryOf(target), ec), end;
-         !ec && entry != end; entry.increment(ec)) {
-        const NativeText name = entry->path().filename().native();
-        const auto writer = TemporaryWriter(name, prefix.native());
+    const std::filesystem::path folder = DirectoryOf(target);
+    std::vector<std::filesystem::path> leftovers;
+    for (const std::filesystem::path& name : EntriesStartingWith(folder, prefix)) {
+        const auto writer = TemporaryWriter(name.native(), prefix.native());
         if (writer && !ProcessRuns(*writer)) {
-            std::error_code ignored;
-            std::filesystem::remove(entry->path(), ignored);
+            leftovers.push_back(folder / name);
         }
     }
+    return leftovers;
 }
 
 // The names of the named temporaries in progress, for RemoveUnfinishedTemporary: fixed buffers
@@ -119,25 +119,38 @@ OsError TemporaryFile::NameGone(OsError result) {
 
 Status WriteFilesAtomically(const std::vector<FileToWrite>& files) {
     std::vector<std::filesystem::path> targets;
-    std::vector<std::unique_ptr<TemporaryFile>> temporaries;
-    // Each temporary complete and on the disk before any target is touched.
     for (const FileToWrite& file : files) {
         const std::optional<std::filesystem::path> target = ThroughLinks(file.path);
         if (!target) {
             return Status::Failure(WriteError(file.path, kLinkLoop));
         }
         targets.push_back(*target);
-        temporaries.push_back(TemporaryFile::Beside(*target));
+    }
+    // A working folder may hold tens of thousands of files: it is searched for leftovers while
+    // the files are written (where a thread can be had), and they go once the write succeeded.
+    std::future<std::vector<std::filesystem::path>> leftovers =
+        std::async(std::launch::async | std::launch::deferred, [&targets] {
+            std::vector<std::filesystem::path> found;
+            for (const std::filesystem::path& target : targets) {
+                std::vector<std::filesystem::path> more = Leftovers(target);
+                found.insert(found.end(), more.begin(), more.end());
+            }
+            return found;
+        });
+    std::vector<std::unique_ptr<TemporaryFile>> temporaries;
+    // Each temporary complete and on the disk before any target is touched.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        temporaries.push_back(TemporaryFile::Beside(targets[i]));
         TemporaryFile& temporary = *temporaries.back();
         OsError error = temporary.Open();
-        if (error == 0 && (!file.content(temporary) || temporary.error() != 0)) {
+        if (error == 0 && (!files[i].content(temporary) || temporary.error() != 0)) {
             error = temporary.error() != 0 ? temporary.error() : kContentStopped;
         }
         if (error == 0) {
             error = temporary.Finish();
         }
         if (error != 0) {
-            return Status::Failure(WriteError(file.path, error));
+            return Status::Failure(WriteError(files[i].path, error));
         }
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -145,8 +158,10 @@ Status WriteFilesAtomically(const std::vector<FileToWrite>& files) {
             return Status::Failure(WriteError(files[i].path, error));
         }
     }
-    for (const std::filesystem::path& target : targets) {
-        RemoveLeftovers(target);
+    // What cannot be removed stays for a later write: the file is written.
+    for (const std::filesystem::path& leftover : leftovers.get()) {
+        std::error_code ignored;
+        std::filesystem::remove(leftover, ignored);
     }
     return Status::Success();
 }

@@ -1,4 +1,5 @@
 // The atomic write on POSIX: a temporary without a name where the system allows one.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>  // kill
+#include <cstring>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -162,6 +164,25 @@ const unsigned long long kLargestProcessId = INT_MAX;
 // A process of another user answers EPERM: it runs.
 bool ProcessRuns(unsigned long id) {
     return ::kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
+}
+
+// A working folder may hold a hundred thousand files: their names are compared as the system
+// gives them, without making a path of each.
+std::vector<std::filesystem::path> EntriesStartingWith(const std::filesystem::path& folder,
+                                                       const std::filesystem::path& prefix) {
+    std::vector<std::filesystem::path> names;
+    DIR* const dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    const std::string& start = prefix.native();
+    while (const dirent* const entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, start.c_str(), start.size()) == 0) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    return names;
 }
 
 void RemoveFileNow(const std::filesystem::path::value_type* name) noexcept {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "util/block_sink.h"
 #include "util/os_error.h"
@@ -49,6 +50,10 @@ unsigned long CurrentProcessId();
 extern const unsigned long long kLargestProcessId;
 // A process that the system does not let us see still runs.
 bool ProcessRuns(unsigned long id);
+
+// The names of the folder's entries that start with `prefix`.
+std::vector<std::filesystem::path> EntriesStartingWith(const std::filesystem::path& folder,
+                                                       const std::filesystem::path& prefix);
 
 // Makes only calls that are safe in a signal handler.
 void RemoveFileNow(const std::filesystem::path::value_type* name) noexcept;

@@ -131,6 +131,24 @@ bool ProcessRuns(unsigned long id) {
     return running;
 }
 
+// The system picks the names: a folder of many files is not listed whole.
+std::vector<std::filesystem::path> EntriesStartingWith(const std::filesystem::path& folder,
+                                                       const std::filesystem::path& prefix) {
+    std::vector<std::filesystem::path> names;
+    const std::filesystem::path pattern = folder / (prefix.native() + L"*");
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 void RemoveFileNow(const std::filesystem::path::value_type* name) noexcept {
     DeleteFileW(name);
 }

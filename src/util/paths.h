@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace velnix {
 
@@ -17,6 +19,11 @@ std::u16string FromFsPath(const std::filesystem::path& path);
 
 // The file opened for reading its bytes, or nullptr with the system's error set.
 std::FILE* OpenToRead(const std::filesystem::path& path);
+
+// Calls `file` with the name of each file in the folder, links followed: subfolders and links
+// that lead nowhere are left out. The error that stopped the reading, or none.
+std::error_code ForEachFileName(const std::filesystem::path& folder,
+                                const std::function<void(std::u16string_view name)>& file);
 
 // True when the path names an existing directory; false on every failure.
 bool DirExists(std::u16string_view path);

@@ -18,4 +18,18 @@ std::FILE* OpenToRead(const std::filesystem::path& path) {
     return _wfopen(path.c_str(), L"rb");
 }
 
+// The system's listing tells a file from a folder already; only a link costs a look.
+std::error_code ForEachFileName(const std::filesystem::path& folder,
+                                const std::function<void(std::u16string_view name)>& file) {
+    std::error_code ec;
+    std::filesystem::directory_iterator entry(folder, ec);
+    for (const std::filesystem::directory_iterator end; !ec && entry != end; entry.increment(ec)) {
+        std::error_code typeError;
+        if (entry->is_regular_file(typeError)) {
+            file(FromFsPath(entry->path().filename()));
+        }
+    }
+    return ec;
+}
+
 }  // namespace velnix

@@ -31,6 +31,29 @@ TEST(FolderCheckTest, ModelsToLoadAlongAreTheOthersOnceEachSorted) {
     EXPECT_EQ(ModelsToLoadAlong(pairs, folder), (NameList{u"a.drw", u"n.asm", u"z.asm"}));
 }
 
+TEST(FolderCheckTest, EachOfManyModelsIsFoundInAnyCaseAndVersionOnce) {
+    NameList files;
+    for (int i = 0; i < 5000; ++i) {
+        files.push_back(u"Teil" + Utf8ToUtf16(std::to_string(i)) + u".PRT." +
+                        (i % 2 ? u"2" : u"1"));
+    }
+    files.push_back(u"teil0.prt.3");
+    const FolderModels folder(files);
+    EXPECT_EQ(folder.sorted().size(), 5000U);
+    for (int i = 0; i < 5000; ++i) {
+        const std::u16string number = Utf8ToUtf16(std::to_string(i));
+        ASSERT_TRUE(folder.Has(u"TEIL" + number + u".prt")) << i;
+        ASSERT_FALSE(folder.Has(u"teil" + number + u".asm")) << i;
+    }
+}
+
+TEST(FolderCheckTest, FoldersAreTheSameWhenTheirModelsAre) {
+    const FolderModels folder({u"a.prt.1", u"b.asm.2"});
+    EXPECT_TRUE(folder == FolderModels({u"B.ASM.7", u"a.prt"}));
+    EXPECT_FALSE(folder == FolderModels({u"a.prt.1", u"c.asm.2"}));
+    EXPECT_FALSE(folder == FolderModels({u"a.prt.1"}));
+}
+
 TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnlyOrSaysItCannot) {
     test::TempDir dir;
     // A version is a last part of digits after an extension: "a.12" and "b.prt.1.2" have none.
