@@ -44,9 +44,9 @@ Result<PairsRead> ReadWholeLists(const PairSources& sources) {
 
 // A list's lines go straight into the pairs: a slice of every block read keeps the memory that
 // the reading touches small. A table's first slice decides its separator and heading, which
-// should be what the whole file gives: a megabyte of its rows.
-constexpr std::size_t kListSliceBytes = kReadBlockBytes;
-constexpr std::size_t kTableSliceBytes = std::size_t{1} << 20;
+// should be what the whole file gives: a megabyte of its rows; its later slices are small.
+constexpr std::size_t kSliceBytes = kReadBlockBytes;
+constexpr std::size_t kFirstTableSliceBytes = std::size_t{1} << 20;
 
 bool IsPlainAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) {
@@ -55,18 +55,21 @@ bool IsPlainAscii(std::string_view bytes) {
     });
 }
 
-// Hands the file's text to `take` in slices of whole lines of about `sliceBytes`, while every
-// byte is plain ASCII (1 to 127) and `accepts` it: every encoding of the list files reads such
-// bytes alike, so a slice reads as it would in the whole file. False at the first other byte,
-// when the file cannot be read, or when `take` refuses a slice.
-bool ReadPlainSlices(const std::filesystem::path& file, std::size_t sliceBytes,
+// Hands the file's text to `take` in slices of whole lines, the first of about
+// `firstSliceBytes`, the others of a read block, while every byte is plain ASCII (1 to 127) and
+// `accepts` it: every encoding of the list files reads such bytes alike, so a slice reads as it
+// would in the whole file. False at the first other byte, when the file cannot be read, or when
+// `take` refuses a slice.
+bool ReadPlainSlices(const std::filesystem::path& file, std::size_t firstSliceBytes,
                      const std::function<bool(std::string_view slice)>& take,
                      bool (*accepts)(char) = nullptr) {
+    std::size_t sliceBytes = firstSliceBytes;
     std::string pending;                            // bytes read and not yet taken
     pending.reserve(sliceBytes + kReadBlockBytes);  // grown once, never copied while growing
     const auto takeLines = [&](std::size_t end) {
         const bool taken = take(std::string_view(pending).substr(0, end));
         pending.erase(0, end);
+        sliceBytes = kSliceBytes;
         return taken;
     };
     const FileRead read = ReadFileInBlocks(file, [&](std::string_view block) {
@@ -160,33 +163,32 @@ std::optional<MapkeyPairs> ReadPlainLists(const PairSources& sources) {
     ReserveFileSize(sources.rule ? sources.oldFile : sources.newFile, pairs.newNames);
     std::string cleaned;
     std::string derived;
-    const bool oldRead =
-        ReadPlainSlices(sources.oldFile, kListSliceBytes, [&](std::string_view slice) {
-            bool writable = true;
-            ForEachLine(slice, true, [&](std::string_view name) {
-                cleaned.clear();
-                const std::string_view extension = AppendFileNameWithExtension(name, cleaned);
-                pairs.assemblyPairs.push_back(extension == ".asm" || extension == ".drw");
-                writable = writable && IsWritable(cleaned);
-                pairs.oldNames.Append(cleaned);
-                if (rule) {
-                    ApplyRuleToBytes(*rule, name, derived);
-                    writable = writable && IsWritable(derived);
-                    pairs.newNames.Append(derived);
-                }
-            });
-            return writable;
+    const bool oldRead = ReadPlainSlices(sources.oldFile, kSliceBytes, [&](std::string_view slice) {
+        bool writable = true;
+        ForEachLine(slice, true, [&](std::string_view name) {
+            cleaned.clear();
+            const std::string_view extension = AppendFileNameWithExtension(name, cleaned);
+            pairs.assemblyPairs.push_back(extension == ".asm" || extension == ".drw");
+            writable = writable && IsWritable(cleaned);
+            pairs.oldNames.Append(cleaned);
+            if (rule) {
+                ApplyRuleToBytes(*rule, name, derived);
+                writable = writable && IsWritable(derived);
+                pairs.newNames.Append(derived);
+            }
         });
+        return writable;
+    });
     const bool newRead =
-        oldRead && (sources.rule ||
-                    ReadPlainSlices(sources.newFile, kListSliceBytes, [&](std::string_view slice) {
-                        bool writable = true;
-                        ForEachLine(slice, true, [&](std::string_view name) {
-                            writable = writable && IsWritable(name);
-                            pairs.newNames.Append(name);
-                        });
-                        return writable;
-                    }));
+        oldRead &&
+        (sources.rule || ReadPlainSlices(sources.newFile, kSliceBytes, [&](std::string_view slice) {
+             bool writable = true;
+             ForEachLine(slice, true, [&](std::string_view name) {
+                 writable = writable && IsWritable(name);
+                 pairs.newNames.Append(name);
+             });
+             return writable;
+         }));
     if (!newRead) {
         return std::nullopt;
     }
@@ -210,7 +212,7 @@ std::optional<PairsRead> ReadPlainTable(const PairSources& sources) {
     Heading heading = sources.heading;
     std::size_t line = 1;
     const bool tableRead = ReadPlainSlices(
-        sources.pairsFile, kTableSliceBytes,
+        sources.pairsFile, kFirstTableSliceBytes,
         [&](std::string_view slice) {
             const std::u16string text(slice.begin(), slice.end());
             if (line == 1) {
