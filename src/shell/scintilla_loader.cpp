@@ -18,8 +18,11 @@ ILoader* CreateLoader(QsciScintillaBase& editor, std::size_t bytes) {
     auto* const call = reinterpret_cast<DirectFunction>(
         editor.SendScintillaPtrResult(QsciScintillaBase::SCI_GETDIRECTFUNCTION));
     void* const self = editor.SendScintillaPtrResult(QsciScintillaBase::SCI_GETDIRECTPOINTER);
-    // One byte of room more: the document's buffer grows when a block fills it exactly.
-    return reinterpret_cast<ILoader*>(call(self, QsciScintillaBase::SCI_CREATELOADER, bytes + 1,
+    // A little room beyond the text: the document's buffer is copied into a larger one when a
+    // block, or the end mark that reading it in place adds, would fill it exactly.
+    constexpr std::size_t kRoomBeyond = 64;
+    return reinterpret_cast<ILoader*>(call(self, QsciScintillaBase::SCI_CREATELOADER,
+                                           bytes + kRoomBeyond,
                                            QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
 }
 
