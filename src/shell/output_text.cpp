@@ -43,6 +43,10 @@ OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
             [this](int, int, int) { emit doubleClicked(); });
 }
 
+OutputText::~OutputText() {
+    qDeleteAll(findChildren<ComposeJob*>(Qt::FindDirectChildrenOnly));
+}
+
 void OutputText::showMapkeys(const NamePairs& pairs, const NameList& loadAlong) {
     // The old text goes first: two texts of 100 MB are not kept at once.
     clearContent();

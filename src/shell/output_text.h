@@ -18,6 +18,10 @@ class OutputText : public QsciScintilla {
     Q_OBJECT
   public:
     explicit OutputText(QWidget* parent);
+    OutputText(const OutputText&) = delete;
+    OutputText& operator=(const OutputText&) = delete;
+    // Waits for the compositions still running: they make their documents with this editor.
+    ~OutputText() override;
 
     // Composes the mapkeys of the lists (checked, of equal length) with the models that the
     // run loads along into a new document of the editor, in one pass and without an undo
