@@ -7,6 +7,7 @@
 #include "util/codepage.h"
 #include "util/paths.h"
 #include "util/text.h"
+#include "util/unicode.h"
 
 namespace velnix {
 namespace {
@@ -42,6 +43,23 @@ std::u16string WithCrLfBreaks(std::u16string_view text) {
         }
     }
     return out;
+}
+
+std::u16string LackedCharMessage(char32_t codePoint, std::size_t line) {
+    return u"Achtung : Das Zeichen " + DescribeChar(codePoint) + u" in Zeile " + DecimalText(line) +
+           u" gibt es " + InCodePageText() + u" nicht." + kNotWritten;
+}
+
+// Where a block of at most `size` bytes from `at` ends without cutting a UTF-8 sequence.
+std::size_t BlockEnd(std::string_view utf8, std::size_t at, std::size_t size) {
+    std::size_t end = std::min(utf8.size(), at + size);
+    const auto continues = [&utf8](std::size_t i) {
+        return (static_cast<unsigned char>(utf8[i]) & 0xC0u) == 0x80u;
+    };
+    for (int back = 0; end < utf8.size() && back < 3 && continues(end); ++back) {
+        --end;
+    }
+    return end;
 }
 
 // rename.pro from `content`, and with `undoOf` its undo file beside it, both or neither.
@@ -82,12 +100,47 @@ Result<std::string> RenameProContent(std::u16string_view text) {
         const auto before = text.substr(0, bad->offset);
         const std::size_t line =
             1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), u'\n'));
-        return Result<std::string>::Failure(
-            u"Achtung : Das Zeichen " + DescribeChar(bad->codePoint) + u" in Zeile " +
-            DecimalText(line) + u" gibt es " + InCodePageText() + u" nicht." + kNotWritten);
+        return Result<std::string>::Failure(LackedCharMessage(bad->codePoint, line));
     }
     bytes.append("\r\n");
     return Result<std::string>::Success(std::move(bytes));
+}
+
+bool ConvertOutputText(std::string_view utf8, BlockSink& file, std::u16string& problem) {
+    constexpr std::size_t kBlockSize = 64 * 1024;
+    std::string withCrLf;
+    std::string bytes;
+    std::size_t linesBefore = 0;
+    bool afterCr = false;  // a CR ended the block before: an LF at the start belongs to it
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t end = BlockEnd(utf8, at, kBlockSize);
+        withCrLf.clear();
+        for (const char c : utf8.substr(at, end - at)) {
+            if (c == '\n' && afterCr) {
+                afterCr = false;
+                continue;
+            }
+            afterCr = c == '\r';
+            withCrLf.append(c == '\r' || c == '\n' ? std::string_view("\r\n")
+                                                   : std::string_view(&c, 1));
+        }
+        const std::u16string text = Utf8ToUtf16(withCrLf);
+        bytes.clear();
+        if (auto bad = AppendInCodePage(text, bytes)) {
+            const auto before = std::u16string_view(text).substr(0, bad->offset);
+            problem = LackedCharMessage(
+                bad->codePoint,
+                1 + linesBefore +
+                    static_cast<std::size_t>(std::count(before.begin(), before.end(), u'\n')));
+            return false;
+        }
+        linesBefore += static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\n'));
+        if (!file.Write(bytes)) {
+            return false;
+        }
+        at = end;
+    }
+    return file.Write("\r\n");
 }
 
 bool AppendWritableNames(const NameList& names, EncodedNames& encoded) {
@@ -142,6 +195,19 @@ Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs&
         directory,
         [&pairs](BlockSink& file) { return ComposeMapkeys(pairs, TextEnd::RenamePro, file); },
         undoOf);
+}
+
+Status WriteOutputText(const std::filesystem::path& directory, std::string_view utf8,
+                       const MapkeyPairs* undoOf) {
+    std::u16string problem;
+    Status written = WriteFiles(
+        directory,
+        [utf8, &problem](BlockSink& file) { return ConvertOutputText(utf8, file, problem); },
+        undoOf);
+    if (!written.ok && !problem.empty()) {
+        written.message = problem;
+    }
+    return written;
 }
 
 }  // namespace velnix

@@ -24,6 +24,12 @@ std::u16string RenameProPath(std::u16string_view directory);
 // lacks, naming it and its line.
 Result<std::string> RenameProContent(std::u16string_view text);
 
+// RenameProContent for the output text as the window's editor holds it, in UTF-8, converted
+// block by block into `file`: no copy of the whole text is made. False when the code page lacks
+// a character, `problem` then naming it as RenameProContent does, or when the file refused a
+// block.
+bool ConvertOutputText(std::string_view utf8, BlockSink& file, std::u16string& problem);
+
 // Appends the names in the code page; false at the first that cannot be written (CheckPairs
 // says which and why).
 bool AppendWritableNames(const NameList& names, EncodedNames& encoded);
@@ -44,5 +50,8 @@ Status WriteRenamePro(const std::filesystem::path& directory, std::string_view c
                       const MapkeyPairs* undoOf = nullptr);
 Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,
                       const MapkeyPairs* undoOf = nullptr);
+// The same with rename.pro from the output text in UTF-8 (see ConvertOutputText).
+Status WriteOutputText(const std::filesystem::path& directory, std::string_view utf8,
+                       const MapkeyPairs* undoOf = nullptr);
 
 }  // namespace velnix

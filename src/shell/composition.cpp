@@ -14,10 +14,10 @@ NameList LoadAlong(const NamePairs& pairs, const WorkingFolder& folder, bool wan
     return ModelsToLoadAlong(pairs, *folder.models);
 }
 
-Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view content,
+Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view outputText,
                         const Composition& composition, bool withUndo) {
     if (!withUndo) {
-        return WriteRenamePro(directory, content);
+        return WriteOutputText(directory, outputText);
     }
     Result<MapkeyPairs> pairs = EncodePairs(composition.pairs.oldNames, composition.pairs.newNames);
     if (!pairs.ok()) {
@@ -26,7 +26,7 @@ Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view
     }
     // The models loaded along hold only names that the code page can (see ModelsToLoadAlong).
     AppendWritableNames(composition.loadAlong, pairs.value->loadAlong);
-    return WriteRenamePro(directory, content, &*pairs.value);
+    return WriteOutputText(directory, outputText, &*pairs.value);
 }
 
 }  // namespace velnix::shell

@@ -23,9 +23,9 @@ inline bool operator==(const Composition& a, const Composition& b) {
 // What the run loads along when the user wants it: nothing from a folder that could not be read.
 NameList LoadAlong(const NamePairs& pairs, const WorkingFolder& folder, bool wanted);
 
-// Writes `content` (the output text as the user left it) as rename.pro, and with `withUndo`
-// rename_zurueck.pro from the pairs that the text was composed from.
-Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view content,
+// Writes the output text as the user left it (the editor's UTF-8) as rename.pro, and with
+// `withUndo` rename_zurueck.pro from the pairs that the text was composed from.
+Status WriteRenameFiles(const std::filesystem::path& directory, std::string_view outputText,
                         const Composition& composition, bool withUndo);
 
 }  // namespace velnix::shell

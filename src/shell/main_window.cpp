@@ -11,6 +11,7 @@
 #include "names/rule.h"
 #include "shell/caption_fit.h"
 #include "shell/check_panel.h"
+#include "shell/compose_progress.h"
 #include "shell/controls.h"
 #include "shell/info_window.h"
 #include "shell/layout.h"
@@ -117,6 +118,9 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     txtOut_ = new OutputText(this);
     twips.place(txtOut_, 9135, 180, 7320, 7350);
     connect(txtOut_, &OutputText::doubleClicked, this, &MainWindow::openWrittenFile);
+    connect(txtOut_, &OutputText::composed, this, &MainWindow::textComposed);
+
+    progress_ = new ComposeProgress(*txtOut_, this);
 
     // The panels lie over the lists and the generated text waits under the output panel.
     table_->panel()->raise();
@@ -186,6 +190,7 @@ void MainWindow::Form_Resize() {
     check_->setVisible(twips.px(l.checkHeight) >= check_->minimumSizeHint().height());
     lblStatus_->setGeometry(lblStatus_->x(), twips.px(l.statusTop), lblStatus_->width(),
                             twips.px(l.statusHeight));
+    progress_->setGeometry(lblStatus_->geometry());
 }
 
 void MainWindow::offerOutputTextFocusOnlyWhenSeen() {
@@ -224,7 +229,11 @@ void MainWindow::cmd_action_Click() {
 void MainWindow::cmd_mapkeyNow_Click() {
     platform_.writeSetting(kExpressionKey, rule_->expression());
     const auto [oldNames, newNames] = table_->pairsToRename();
-    table_->setNames(ListId::Old, oldNames);
+    // Filling a list of thousands of names anew, and checking it again, costs a moment that
+    // the list's own clean names do not need.
+    if (oldNames != table_->names(ListId::Old)) {
+        table_->setNames(ListId::Old, oldNames);
+    }
     cmdOpenmFile_->hide();
 
     if (const auto problem = CheckPairs(oldNames, newNames)) {
@@ -232,6 +241,7 @@ void MainWindow::cmd_mapkeyNow_Click() {
             platform_.showMessage(this, ToQString(problem->message));
         }
         txtOut_->clearContent();
+        frame5_->setOkEnabled(true);
         setStatus(QStringLiteral("rename.pro wurde nicht geschrieben: ") +
                   (problem->showInWindow
                        ? ToQString(problem->message).remove(QStringLiteral("Achtung : "))
@@ -288,12 +298,7 @@ void MainWindow::cmd_okfiles_Click() {
 }
 
 void MainWindow::fileout(const QString& afterSaved) {
-    const Result<std::string> content = RenameProContent(txtOut_->content());
-    if (!content.ok()) {
-        setStatus(ToQString(content.error));
-        return;
-    }
-    const Status written = WriteRenameFiles(ToFsPath(ToU16(frame5_->pathText())), *content.value,
+    const Status written = WriteRenameFiles(ToFsPath(ToU16(frame5_->pathText())), txtOut_->utf8(),
                                             composed_, frame5_->writeUndoFile());
     setStatus(ToQString(written.message) + (written.ok ? afterSaved : QString()));
 }

@@ -15,6 +15,7 @@ class QPushButton;
 namespace velnix::shell {
 
 class CheckPanel;
+class ComposeProgress;
 class InfoWindow;
 class MappingTable;
 class OutputDirPanel;
@@ -53,6 +54,7 @@ class MainWindow : public QWidget {
     void chk_mitladen_Click();
     Composition compositionOf(NamePairs pairs) const;
     void compose(Composition composition);
+    void textComposed(bool shown);
     void composeAgainIfShown();
     void cmd_okfiles_Click();
     void img_quit_Click();
@@ -78,6 +80,7 @@ class MainWindow : public QWidget {
     QPushButton* cmdOpenmFile_;
     StatusLine* lblStatus_;
     OutputText* txtOut_;
+    ComposeProgress* progress_;
     QPointer<InfoWindow> info_;
     // The names that the order repair made up and that the lists still use: the check takes
     // them as made by the run, not as files of the folder.

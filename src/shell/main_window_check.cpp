@@ -10,6 +10,7 @@
 #include "check/order_repair.h"
 #include "mapkey/pair_check.h"
 #include "shell/check_panel.h"
+#include "shell/compose_progress.h"
 #include "shell/mapping_table.h"
 #include "shell/output_dir_panel.h"
 #include "shell/output_text.h"
@@ -116,11 +117,23 @@ Composition MainWindow::compositionOf(NamePairs pairs) const {
 void MainWindow::compose(Composition composition) {
     composed_ = std::move(composition);
     txtOut_->showMapkeys(composed_.pairs, composed_.loadAlong);
+    frame5_->setOkEnabled(!txtOut_->isComposing());
+    progress_->follow();
+}
+
+void MainWindow::textComposed(bool shown) {
+    frame5_->setOkEnabled(true);
+    if (!shown) {
+        setStatus(
+            QStringLiteral("Für den Text der Mapkeys reicht der Speicher nicht: Er wird "
+                           "nicht angezeigt. Bitte schließen Sie andere Programme und "
+                           "erstellen Sie die Mapkeys noch einmal."));
+    }
 }
 
 // As generate would compose it now; the text stays as the user left it while that is the same.
 void MainWindow::composeAgainIfShown() {
-    if (txtOut_->isEmpty()) {
+    if (txtOut_->isEmpty() && !txtOut_->isComposing()) {
         return;
     }
     NamePairs pairs = table_->pairsToRename();

@@ -76,8 +76,8 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     undoFile_->setObjectName(QStringLiteral("chk_zurueck"));
     undoFile_->setChecked(true);
     SetTextColour(undoFile_, Qt::white);
-    QPushButton* okFiles = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
-    SetBold(okFiles);
+    okFiles_ = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
+    SetBold(okFiles_);
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
 
     const Twips twips(*parent);
@@ -89,14 +89,14 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     twips.place(drive1_, 120, 600, 2655, 315);
     twips.place(dir1_, 120, 960, 2655, 1890);
     twips.place(label8, 3360, 900, 1815, 750);
-    twips.place(okFiles, 3390, 2205, 1785, 645);
+    twips.place(okFiles_, 3390, 2205, 1785, 645);
     twips.place(quit, 5250, 2340, 480, 480);
     twips.place(undoFile_, 120, 2940, 5535, 285);
 
     connect(drive1_, &QComboBox::currentIndexChanged, this, &OutputDirPanel::Drive1_Change);
     connect(dir1_, &DirectoryList::pathChanged, this, &OutputDirPanel::Dir1_Change);
     connect(txtPath_, &QLineEdit::textChanged, this, &OutputDirPanel::txt_path_Change);
-    connect(okFiles, &QPushButton::clicked, this, &OutputDirPanel::okClicked);
+    connect(okFiles_, &QPushButton::clicked, this, &OutputDirPanel::okClicked);
     connect(quit, &PictureButton::clicked, this, &OutputDirPanel::quitClicked);
     Dir1_Change();
 }
@@ -111,6 +111,10 @@ void OutputDirPanel::setPathText(const QString& text) {
 
 QString OutputDirPanel::listedDirectory() const {
     return dir1_->path();
+}
+
+void OutputDirPanel::setOkEnabled(bool enabled) {
+    okFiles_->setEnabled(enabled);
 }
 
 bool OutputDirPanel::writeUndoFile() const {

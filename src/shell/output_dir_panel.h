@@ -36,6 +36,9 @@ class OutputDirPanel : public QFrame {
 
     QComboBox* driveList() const { return drive1_; }
 
+    // OK waits for the output text: it cannot be pressed while the text is composed.
+    void setOkEnabled(bool enabled);
+
     // "Rückgängig-Datei mitschreiben"
     bool writeUndoFile() const;
     void setWriteUndoFile(bool on);
@@ -58,6 +61,7 @@ class OutputDirPanel : public QFrame {
     QComboBox* drive1_;
     DirectoryList* dir1_;
     QCheckBox* undoFile_;
+    QPushButton* okFiles_;
     QHash<QString, QString> lastDirectory_;  // per drive root, the directory last shown
 };
 

@@ -5,13 +5,15 @@
 #include <QFontDatabase>
 #include <cstdint>
 
-#include "mapkey/compose.h"
+#include "shell/compose_job.h"
 #include "util/unicode.h"
 
 namespace velnix::shell {
 namespace {
 
 const QColor kOrange(255, 128, 0);
+// From about this many pairs on the composition takes long enough to be seen.
+constexpr std::size_t kPairsComposedOnThread = 2000;
 
 }  // namespace
 
@@ -41,25 +43,56 @@ OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
             [this](int, int, int) { emit doubleClicked(); });
 }
 
-void OutputText::showMapkeys(const NamePairs& pairs, const NameList& loadAlong) {
-    MapkeyPairs utf8 = PairsInUtf8(pairs.oldNames, pairs.newNames);
-    for (const std::u16string& name : loadAlong) {
-        utf8.loadAlong.Append(Utf16ToUtf8(name));
-    }
-    // One text of the exact length handed over at once: appended block by block, the editor
-    // would redo work for the whole text at every block.
-    StringSink text;
-    ComposeMapkeys(utf8, TextEnd::OutputBox, text);
-    setBytes(text.text);
+OutputText::~OutputText() {
+    qDeleteAll(findChildren<ComposeJob*>(Qt::FindDirectChildrenOnly));
 }
 
-void OutputText::setBytes(const std::string& utf8) {
-    // The undo record would keep a second copy of a text of up to 100 MB.
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-    // uintptr_t picks the overload that takes text; unsigned long is 32 bits on Windows.
-    SendScintilla(SCI_SETTEXT, std::uintptr_t{0}, utf8.c_str());
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
+void OutputText::showMapkeys(const NamePairs& pairs, const NameList& loadAlong) {
+    // The old text goes first: two texts of 100 MB are not kept at once.
+    clearContent();
+    setReadOnly(true);
+    job_ = new ComposeJob(*this, pairs, loadAlong, this);
+    connect(job_, &ComposeJob::done, this, &OutputText::display);
+    // A short list is there before the window could show a change; a thread would only cost.
+    job_->start(pairs.oldNames.size() >= kPairsComposedOnThread);
+}
+
+int OutputText::composePermille() const {
+    return job_ != nullptr ? job_->permille() : 0;
+}
+
+void OutputText::display(void* document) {
+    job_->deleteLater();
+    job_ = nullptr;
+    setReadOnly(false);
+    if (document != nullptr) {
+        showDocument(document);
+    }
+    emit composed(document != nullptr);
+}
+
+void OutputText::showDocument(void* document) {
+    // The document shown so far goes with its memory: an emptied one would keep its buffer.
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
+    if (document != nullptr) {
+        // The editor holds the document now; the loader's own reference goes.
+        SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);
+    }
+    // The code page and the line ends belong to the document: the new one takes the editor's.
+    SendScintilla(SCI_SETCODEPAGE, SC_CP_UTF8);
+    SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
+    // The loader collected no undo record; editing by hand is undone as before.
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void OutputText::dropComposition() {
+    if (job_ != nullptr) {
+        job_->abandon();
+        job_ = nullptr;
+        setReadOnly(false);
+    }
 }
 
 bool OutputText::focusNextPrevChild(bool next) {
@@ -68,7 +101,7 @@ bool OutputText::focusNextPrevChild(bool next) {
     return QAbstractScrollArea::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
 }
 
-std::u16string OutputText::content() const {
+std::string_view OutputText::utf8() const {
     auto* self = const_cast<OutputText*>(this);
     // The editor's own buffer, read in place: a copy of up to 100 MB would cost more than
     // the conversion.
@@ -76,7 +109,11 @@ std::u16string OutputText::content() const {
     // Not SendScintilla: its long result is 32 bits on Windows and would cut the pointer.
     const auto* text =
         static_cast<const char*>(self->SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return Utf8ToUtf16(std::string_view(text, length));
+    return {text, length};
+}
+
+std::u16string OutputText::content() const {
+    return Utf8ToUtf16(utf8());
 }
 
 bool OutputText::isEmpty() const {
@@ -84,7 +121,8 @@ bool OutputText::isEmpty() const {
 }
 
 void OutputText::clearContent() {
-    setBytes(std::string());
+    dropComposition();
+    showDocument(nullptr);
 }
 
 }  // namespace velnix::shell

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "mapkey/compose.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 #include "util/codepage.h"
@@ -14,8 +15,14 @@
 namespace velnix {
 namespace {
 
+// rename.pro's bytes for the text, which the output text's conversion must give alike.
 std::string Bytes(std::u16string_view text) {
     const auto content = RenameProContent(text);
+    StringSink converted;
+    std::u16string problem;
+    const bool ok = ConvertOutputText(Utf16ToUtf8(text), converted, problem);
+    EXPECT_EQ(problem, content.error);
+    EXPECT_EQ(ok ? converted.text : "<refused>", content.ok() ? *content.value : "<refused>");
     return content.ok() ? *content.value : "<refused>";
 }
 
@@ -24,7 +31,17 @@ TEST(RenameProContentTest, WritesEveryLineBreakAsCrLfAndEndsWithOne) {
     EXPECT_EQ(Bytes(u"a\r\nb\rc\n\r\nK\u00fchler\r"), "a\r\nb\r\nc\r\n\r\nK\xfchler\r\n\r\n");
 }
 
+// The output text is converted in blocks of 64 KiB: a line break or a character across the
+// border stays whole, and the lines are counted on.
+TEST(RenameProContentTest, OutputTextConvertsAcrossItsBlocks) {
+    const std::u16string before(65535, u'a');
+    EXPECT_EQ(Bytes(before + u"\r\nb"), std::string(65535, 'a') + "\r\nb\r\n");
+    EXPECT_EQ(Bytes(before + u"\u00fc\r"), std::string(65535, 'a') + "\xfc\r\n\r\n");
+    EXPECT_EQ(Bytes(before + u"\n\n\u2603"), "<refused>");
+}
+
 TEST(RenameProContentTest, NamesACharacterTheCodePageLacksWithItsLine) {
+    EXPECT_EQ(Bytes(u"save_objects all\nteil\u2603.prt"), "<refused>");
     EXPECT_EQ(RenameProContent(u"save_objects all\nteil\u2603.prt").error,
               u"Achtung : Das Zeichen \"\u2603\" (U+2603) in Zeile 2 gibt es in der Codepage " +
                   CodePageName() + u" nicht. Die Datei rename.pro wurde nicht geschrieben !");

@@ -1,10 +1,13 @@
 // The main window driven as the user drives it.
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 
 #include "mapkey/rename_file.h"
 #include "names/rule.h"
@@ -133,6 +136,34 @@ class MainWindowTest : public QObject {
         click("cmd_openmFile");
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
         QCOMPARE(platform_->shellCalls, QStringList(ok ? 2 : 0, "open " + shell::ToQString(file)));
+    }
+
+    // Many pairs compose on a thread of their own: the event loop keeps turning meanwhile (a
+    // 50 ms timer is never late by more than 100 ms), OK waits for the text, and the text shown
+    // is the composition's, byte for byte.
+    void manyPairsComposeWhileTheWindowStaysLive() {
+        NameList oldNames;
+        NameList newNames;
+        for (int i = 0; i < 32767; ++i) {
+            oldNames.push_back(shell::ToU16(QStringLiteral("teil%1.prt").arg(i)));
+            newNames.push_back(shell::ToU16(QStringLiteral("teil%1_neu.prt").arg(i)));
+        }
+        fill(oldNames, newNames);
+        click("cmd_mapkeyNow");
+        QVERIFY(output()->isComposing() && !control("cmd_okfiles")->isEnabled());
+        QElapsedTimer sinceTick;
+        qint64 longestWait = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout,
+                [&] { longestWait = std::max(longestWait, sinceTick.restart()); });
+        sinceTick.start();
+        ticks.start(50);
+        QTRY_VERIFY_WITH_TIMEOUT(!output()->isComposing(), 120000);
+        QVERIFY2(longestWait <= 150, qPrintable(QString::number(longestWait)));
+        QVERIFY(control("cmd_okfiles")->isEnabled());
+        StringSink composed;
+        ComposeMapkeys(PairsInUtf8(oldNames, newNames), TextEnd::OutputBox, composed);
+        QVERIFY(output()->utf8() == composed.text);
     }
 
     // A list with Fehler is written only when the user says so, once.
