@@ -82,19 +82,19 @@ bench:
 	tools/install-deps core gui bench
 	cmake --preset release $(CMAKE_ARGS)
 	cmake --build --preset release
-	build-release/bin/velnix_bench
-	tools/bench-cli build-release/bin/velnix-cli
-	tools/bench-check build-release/bin
-	QT_QPA_PLATFORM=offscreen build-release/bin/velnix_window_bench
-	tools/bench-start build-release/bin/velnix_start_bench
+	tools/bench-report \
+		'build-release/bin/velnix_bench --benchmark_filter=-^Check' \
+		'tools/bench-check build-release/bin' \
+		'tools/bench-cli build-release/bin/velnix-cli' \
+		'xvfb-run -a -s "-screen 0 1600x1000x24" build-release/bin/velnix_window_bench' \
+		'tools/bench-start build-release/bin/velnix_start_bench'
 
 bench-windows: windows
 	cmake -B build-windows -DVELNIX_BUILD_BENCH=ON
 	cmake --build build-windows --target velnix_window_bench velnix_start_bench
-	WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all xvfb-run -a -s "-screen 0 1600x1000x24" \
-		wine build-windows/bin/velnix_window_bench.exe
-	WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
-		tools/bench-start wine build-windows/bin/velnix_start_bench.exe
+	WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all tools/bench-report \
+		'xvfb-run -a -s "-screen 0 1600x1000x24" wine build-windows/bin/velnix_window_bench.exe' \
+		'tools/bench-start wine build-windows/bin/velnix_start_bench.exe'
 
 package:
 	tools/install-deps core gui package
