@@ -176,9 +176,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(velnix::ComposeMapkeys(velnix::PairsInUtf8(oldNames, newNames),
                                    velnix::TextEnd::OutputBox, shown),
             "the window's composition succeeds");
-    const velnix::Result<std::string> written =
-        velnix::RenameProContent(velnix::Utf8ToUtf16(shown.text));
-    Require(written.ok() && *written.value == file.text,
+    velnix::StringSink written;
+    std::u16string problem;
+    Require(velnix::ConvertOutputText(shown.text, written, problem) && written.text == file.text,
             "the window's text written as rename.pro is the composed file");
 
     // The undo file renames every new name back, the last pair first, under mapkeys of its own;

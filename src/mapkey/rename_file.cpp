@@ -14,37 +14,6 @@ namespace {
 
 const std::u16string kNotWritten = u" Die Datei rename.pro wurde nicht geschrieben !";
 
-bool HasOnlyCrLfBreaks(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') {
-            return false;  // an LF not taken by the CR before it
-        }
-        if (text[i] == u'\r') {
-            if (i + 1 == text.size() || text[i + 1] != u'\n') {
-                return false;
-            }
-            ++i;
-        }
-    }
-    return true;
-}
-
-std::u16string WithCrLfBreaks(std::u16string_view text) {
-    std::u16string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            out.append(u"\r\n");
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
 std::u16string LackedCharMessage(char32_t codePoint, std::size_t line) {
     return u"Achtung : Das Zeichen " + DescribeChar(codePoint) + u" in Zeile " + DecimalText(line) +
            u" gibt es " + InCodePageText() + u" nicht." + kNotWritten;
@@ -86,24 +55,6 @@ Status WriteFiles(const std::filesystem::path& directory, const FileContent& con
 
 std::u16string RenameProPath(std::u16string_view directory) {
     return JoinPath(directory, kRenameFileName);
-}
-
-Result<std::string> RenameProContent(std::u16string_view text) {
-    std::u16string normalized;
-    if (!HasOnlyCrLfBreaks(text)) {
-        normalized = WithCrLfBreaks(text);
-        text = normalized;
-    }
-    std::string bytes;
-    bytes.reserve(text.size() + 2);
-    if (auto bad = AppendInCodePage(text, bytes)) {
-        const auto before = text.substr(0, bad->offset);
-        const std::size_t line =
-            1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), u'\n'));
-        return Result<std::string>::Failure(LackedCharMessage(bad->codePoint, line));
-    }
-    bytes.append("\r\n");
-    return Result<std::string>::Success(std::move(bytes));
 }
 
 bool ConvertOutputText(std::string_view utf8, BlockSink& file, std::u16string& problem) {
@@ -181,12 +132,6 @@ Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNam
     pairs.assemblyPairs = AssemblyPairs(oldNames);
     pairs.run = NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames));
     return Result<MapkeyPairs>::Success(std::move(pairs));
-}
-
-Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content,
-                      const MapkeyPairs* undoOf) {
-    return WriteFiles(
-        directory, [content](BlockSink& file) { return file.Write(content); }, undoOf);
 }
 
 Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,

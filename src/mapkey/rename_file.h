@@ -19,15 +19,11 @@ inline constexpr char16_t kUndoFileName[] = u"rename_zurueck.pro";
 // The directory joined with "rename.pro" (no second separator after a drive's root).
 std::u16string RenameProPath(std::u16string_view directory);
 
-// The file's bytes for the (possibly edited) output text: every line break written as CR LF,
-// one CR LF added at the end, all in the code page. Refuses a character that the code page
-// lacks, naming it and its line.
-Result<std::string> RenameProContent(std::u16string_view text);
-
-// RenameProContent for the output text as the window's editor holds it, in UTF-8, converted
-// block by block into `file`: no copy of the whole text is made. False when the code page lacks
-// a character, `problem` then naming it as RenameProContent does, or when the file refused a
-// block.
+// The file's bytes for the (possibly edited) output text as the window's editor holds it, in
+// UTF-8: every line break written as CR LF, one CR LF added at the end, all in the code page,
+// converted block by block into `file`, so that no copy of the whole text is made. False when
+// the code page lacks a character, `problem` then naming it and its line, or when the file
+// refused a block.
 bool ConvertOutputText(std::string_view utf8, BlockSink& file, std::u16string& problem);
 
 // Appends the names in the code page; false at the first that cannot be written (CheckPairs
@@ -38,16 +34,14 @@ bool AppendWritableNames(const NameList& names, EncodedNames& encoded);
 Result<MapkeyPairs> EncodePairs(const NameList& oldNames, const NameList& newNames,
                                 const std::vector<std::size_t>& tableLines = {});
 
-// Writes rename.pro atomically into the directory: the bytes of RenameProContent, or the
-// mapkeys of encoded pairs composed straight into the file, in blocks. Success carries the
+// Writes rename.pro atomically into the directory: the mapkeys of encoded pairs composed
+// straight into the file, in blocks. Success carries the
 // status text "Datei rename.pro wurde gespeichert in " + directory; failure a "Fehler : "
 // message.
 //
 // With `undoOf`, rename_zurueck.pro is written beside it, composed from UndoPairs(*undoOf):
 // both files are complete before either replaces what was there, a failure leaves both as
 // they were and names the file that failed, and the status text names both files.
-Status WriteRenamePro(const std::filesystem::path& directory, std::string_view content,
-                      const MapkeyPairs* undoOf = nullptr);
 Status WriteRenamePro(const std::filesystem::path& directory, const MapkeyPairs& pairs,
                       const MapkeyPairs* undoOf = nullptr);
 // The same with rename.pro from the output text in UTF-8 (see ConvertOutputText).

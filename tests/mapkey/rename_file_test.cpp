@@ -15,34 +15,36 @@
 namespace velnix {
 namespace {
 
-// rename.pro's bytes for the text, which the output text's conversion must give alike.
-std::string Bytes(std::u16string_view text) {
-    const auto content = RenameProContent(text);
+// rename.pro's bytes for the output text, or the message that refuses it.
+std::string Bytes(std::u16string_view text, std::u16string* refusal = nullptr) {
     StringSink converted;
     std::u16string problem;
     const bool ok = ConvertOutputText(Utf16ToUtf8(text), converted, problem);
-    EXPECT_EQ(problem, content.error);
-    EXPECT_EQ(ok ? converted.text : "<refused>", content.ok() ? *content.value : "<refused>");
-    return content.ok() ? *content.value : "<refused>";
+    EXPECT_EQ(ok, problem.empty());
+    if (refusal != nullptr) {
+        *refusal = problem;
+    }
+    return ok ? converted.text : "<refused>";
 }
 
-TEST(RenameProContentTest, WritesEveryLineBreakAsCrLfAndEndsWithOne) {
+TEST(OutputTextFileTest, WritesEveryLineBreakAsCrLfAndEndsWithOne) {
     EXPECT_EQ(Bytes(u""), "\r\n");
     EXPECT_EQ(Bytes(u"a\r\nb\rc\n\r\nK\u00fchler\r"), "a\r\nb\r\nc\r\n\r\nK\xfchler\r\n\r\n");
 }
 
 // The output text is converted in blocks of 64 KiB: a line break or a character across the
 // border stays whole, and the lines are counted on.
-TEST(RenameProContentTest, OutputTextConvertsAcrossItsBlocks) {
+TEST(OutputTextFileTest, OutputTextConvertsAcrossItsBlocks) {
     const std::u16string before(65535, u'a');
     EXPECT_EQ(Bytes(before + u"\r\nb"), std::string(65535, 'a') + "\r\nb\r\n");
     EXPECT_EQ(Bytes(before + u"\u00fc\r"), std::string(65535, 'a') + "\xfc\r\n\r\n");
     EXPECT_EQ(Bytes(before + u"\n\n\u2603"), "<refused>");
 }
 
-TEST(RenameProContentTest, NamesACharacterTheCodePageLacksWithItsLine) {
-    EXPECT_EQ(Bytes(u"save_objects all\nteil\u2603.prt"), "<refused>");
-    EXPECT_EQ(RenameProContent(u"save_objects all\nteil\u2603.prt").error,
+TEST(OutputTextFileTest, NamesACharacterTheCodePageLacksWithItsLine) {
+    std::u16string refusal;
+    EXPECT_EQ(Bytes(u"save_objects all\nteil\u2603.prt", &refusal), "<refused>");
+    EXPECT_EQ(refusal,
               u"Achtung : Das Zeichen \"\u2603\" (U+2603) in Zeile 2 gibt es in der Codepage " +
                   CodePageName() + u" nicht. Die Datei rename.pro wurde nicht geschrieben !");
 }
@@ -75,7 +77,7 @@ TEST_P(BothFilesTest, WritesBothOrNeither) {
         undoOf.newNames.Append("x");  // lists of different length compose nothing
     }
     const std::filesystem::path folder = ToFsPath(dir.path());
-    const Status written = c.fromText ? WriteRenamePro(folder, "Text", &undoOf)
+    const Status written = c.fromText ? WriteOutputText(folder, "Text", &undoOf)
                                       : WriteRenamePro(folder, pairs, &undoOf);
     if (c.failing.empty()) {
         EXPECT_EQ(written.message,
