@@ -2,6 +2,7 @@
 // directory list of Windows. Synchronous, so tests see every change at once.
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 
 namespace velnix::shell {
@@ -27,6 +28,8 @@ class DirectoryList : public QListWidget {
     void rebuild();
 
     QString path_;
+    QIcon openIcon_;
+    QIcon closedIcon_;
 };
 
 }  // namespace velnix::shell
