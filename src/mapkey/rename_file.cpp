@@ -58,7 +58,7 @@ std::u16string RenameProPath(std::u16string_view directory) {
 }
 
 bool ConvertOutputText(std::string_view utf8, BlockSink& file, std::u16string& problem) {
-    constexpr std::size_t kBlockSize = 64 * 1024;
+    constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
     std::string withCrLf;
     std::string bytes;
     std::size_t linesBefore = 0;

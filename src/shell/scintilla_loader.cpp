@@ -21,6 +21,8 @@ ILoader* CreateLoader(QsciScintillaBase& editor, std::size_t bytes) {
     // A little room beyond the text: the document's buffer is copied into a larger one when a
     // block, or the end mark that reading it in place adds, would fill it exactly.
     constexpr std::size_t kRoomBeyond = 64;
+    // The direct function answers with an integer that holds the loader's pointer.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     return reinterpret_cast<ILoader*>(call(self, QsciScintillaBase::SCI_CREATELOADER,
                                            bytes + kRoomBeyond,
                                            QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
