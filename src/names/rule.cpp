@@ -1,5 +1,6 @@
 #include "names/rule.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "util/text.h"
@@ -27,6 +28,13 @@ NameList ApplyRule(const NameList& oldNames, std::u16string_view expression,
         derived.push_back(ReplaceFirst(name, expression, replacement));
     }
     return derived;
+}
+
+bool RuleMatchesAny(const NameList& oldNames, std::u16string_view expression) {
+    // As ReplaceFirst: an empty name stays empty whatever the expression.
+    return std::any_of(oldNames.begin(), oldNames.end(), [expression](const auto& name) {
+        return !name.empty() && name.find(expression) != std::u16string::npos;
+    });
 }
 
 }  // namespace velnix

@@ -21,4 +21,7 @@ NamePairs PairsToRename(const NameList& oldNames, NameList newNames);
 NameList ApplyRule(const NameList& oldNames, std::u16string_view expression,
                    std::u16string_view replacement);
 
+// True when ApplyRule would replace the expression in at least one of the old names.
+bool RuleMatchesAny(const NameList& oldNames, std::u16string_view expression);
+
 }  // namespace velnix

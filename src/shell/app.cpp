@@ -1,7 +1,9 @@
 #include "shell/app.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -22,6 +24,28 @@ class QuitOnFirstPaint : public QObject {
             QTimer::singleShot(0, qApp, &QApplication::quit);
         }
         return false;
+    }
+};
+
+// Enter presses the focused button, as on Windows; Qt leaves that to buttons of dialogs.
+class EnterPressesButtons : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        // A held key presses once.
+        if (!key->isAutoRepeat()) {
+            button->click();
+        }
+        return true;
     }
 };
 
@@ -59,6 +83,7 @@ void PrepareApplication() {
     os::UseInterfaceFontFamily(font);
     font.setPointSize(8);
     QApplication::setFont(font);
+    qApp->installEventFilter(new EnterPressesButtons(qApp));
 }
 
 bool InstallGermanQtTexts(QCoreApplication& app, const QStringList& uiLanguages) {

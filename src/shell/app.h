@@ -14,7 +14,8 @@ struct RunOptions {
 
 int RunVelnix(int argc, char** argv, const RunOptions& options = {});
 
-// The application's names, icon and 8-point font, alike in the program and its tests.
+// The application's names, icon, 8-point font and Enter on buttons, alike in the program and
+// its tests; once per application.
 void PrepareApplication();
 
 // Qt's and QScintilla's own texts (context menus, standard buttons) in German when the

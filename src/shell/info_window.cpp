@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include "shell/caption_fit.h"
@@ -111,6 +112,11 @@ InfoWindow::InfoWindow(Platform& platform, QWidget* mainWindow)
     connect(image2_, &PictureButton::clicked, this, &QWidget::close);
     // The mouse always finds Image2 in its place; the keyboard presses Image1.
     connect(image1_, &PictureButton::clicked, this, &QWidget::close);
+    image1_->setToolTip(QStringLiteral("Schließen"));
+    image2_->setToolTip(image1_->toolTip());
+    // Esc closes the window, as "ist ja gut" does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     MakeHorizontalLine(QStringLiteral("Line1"), twips, 465, 4000, 3300, this);
 

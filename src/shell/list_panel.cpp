@@ -38,14 +38,17 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
     twips.place(clear, 105, 2475, 2220, 285);
     auto* save = new PictureButton(QStringLiteral("save"), pictures::kSave, this);
     twips.place(save, 420, 2970, 510, 495);
+    save->setToolTip(QStringLiteral("Liste in ihrer Listendatei speichern"));
     QPushButton* openList =
         MakeButton(QStringLiteral("open"), QStringLiteral("Liste öffnen"), this);
     twips.place(openList, 1155, 2970, 960, 495);
+    openList->setToolTip(QStringLiteral("Liste aus ihrer Listendatei öffnen"));
     QPushButton* openTable =
         MakeButton(QStringLiteral("cmd_tabelle"), QStringLiteral("Tabelle öffnen"), this);
     twips.place(openTable, 105, 3600, 2220, 285);
     auto* closePanel = new PictureButton(QStringLiteral("Image_EXIT"), pictures::kExit, this);
     twips.place(closePanel, 1890, 45, 480, 480);
+    closePanel->setToolTip(QStringLiteral("Listenmenü schließen"));
 
     connect(paste, &QPushButton::clicked, this, &ListPanel::pasteClicked);
     connect(deleteMarked, &QPushButton::clicked, this, &ListPanel::deleteMarkedClicked);

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "mapkey/pair_check.h"
@@ -94,10 +96,13 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     imgClose_->hide();
     connect(imgOpen_, &PictureButton::clicked, this, &MainWindow::imgOpen_Click);
     connect(imgClose_, &PictureButton::clicked, this, &MainWindow::imgclose_Click);
+    imgOpen_->setToolTip(QStringLiteral("Fenster verbreitern und den Text von rename.pro zeigen"));
+    imgClose_->setToolTip(QStringLiteral("Fenster schmaler machen und den Text ausblenden"));
 
     imgExit_ = new PictureButton(QStringLiteral("img_EXIT"), pictures::kExit, this);
     twips.place(imgExit_, 7770, 6300, 1110, 1170);
     connect(imgExit_, &PictureButton::clicked, this, &QWidget::close);
+    imgExit_->setToolTip(QStringLiteral("Velnix beenden"));
 
     cmdMapkeyNow_ =
         MakeButton(QStringLiteral("cmd_mapkeyNow"),
@@ -126,10 +131,24 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform) {
     table_->panel()->raise();
     frame5_->raise();
 
+    // Esc closes the uppermost panel, as its close picture does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &MainWindow::closeUppermostPanel);
+
     FitCaptions(this);
     Form_Load();
     followOutputFolder(frame5_->pathText());
     checkLists();
+    // The user starts by filling the old names.
+    table_->list(ListId::Old)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::closeUppermostPanel() {
+    if (frame5_->isVisible()) {
+        img_quit_Click();
+    } else if (table_->panel()->isVisible()) {
+        table_->closePanel();
+    }
 }
 
 void MainWindow::Form_Load() {
@@ -222,8 +241,17 @@ void MainWindow::swapHandles(PictureButton* pressed, PictureButton* other) {
 }
 
 void MainWindow::cmd_action_Click() {
-    table_->setNames(ListId::New, ApplyRule(table_->names(ListId::Old), ToU16(rule_->expression()),
-                                            ToU16(rule_->replacement())));
+    const NameList oldNames = table_->names(ListId::Old);
+    const std::u16string expression = ToU16(rule_->expression());
+    // New names that only copy the old ones would be written as renames to themselves.
+    if (!RuleMatchesAny(oldNames, expression)) {
+        setStatus(
+            QStringLiteral("Der Ausdruck kommt in keinem alten Namen vor – die neuen Namen "
+                           "bleiben, wie sie sind."));
+        return;
+    }
+    table_->setNames(ListId::New, ApplyRule(oldNames, expression, ToU16(rule_->replacement())));
+    setStatus(QString());
 }
 
 void MainWindow::cmd_mapkeyNow_Click() {
@@ -251,6 +279,7 @@ void MainWindow::cmd_mapkeyNow_Click() {
     // The check and the composition look into the folder that OK writes into.
     frame5_->show();
     frame5_->bringFieldAndListIntoLine();
+    frame5_->focusPathField();
     followOutputFolder(frame5_->pathText());
     compose(compositionOf({oldNames, newNames}));
     // The check follows the lists, so it has seen the clean-up above.
@@ -290,7 +319,7 @@ void MainWindow::cmd_okfiles_Click() {
                   QStringLiteral(" (siehe Prüfung)."));
         return;
     }
-    frame5_->hide();
+    hideFolderPanel();
     frame5_->setPathText(frame5_->listedDirectory());
     table_->panel()->hide();
     fileout(errors == 0 ? QString()
@@ -303,8 +332,16 @@ void MainWindow::fileout(const QString& afterSaved) {
     setStatus(ToQString(written.message) + (written.ok ? afterSaved : QString()));
 }
 
-void MainWindow::img_quit_Click() {
+void MainWindow::hideFolderPanel() {
+    // The keyboard goes back to the command that opened the panel, not on to whatever follows.
+    if (frame5_->isAncestorOf(QApplication::focusWidget())) {
+        cmdMapkeyNow_->setFocus(Qt::OtherFocusReason);
+    }
     frame5_->hide();
+}
+
+void MainWindow::img_quit_Click() {
+    hideFolderPanel();
     txtOut_->clearContent();
     setStatus(
         QStringLiteral("rename.pro wurde nicht geschrieben: Die Dateiliste wurde ohne OK "

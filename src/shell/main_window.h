@@ -45,6 +45,7 @@ class MainWindow : public QWidget {
     void showErrorsOfTheCheck();
     void cmd_info_Click();
     void cmd_action_Click();
+    void closeUppermostPanel();
     void checkLists();
     CheckOptions checkOptions() const;
     void followOutputFolder(const QString& path);
@@ -58,6 +59,7 @@ class MainWindow : public QWidget {
     void composeAgainIfShown();
     void cmd_okfiles_Click();
     void img_quit_Click();
+    void hideFolderPanel();
     void openWrittenFile();
     void imgOpen_Click();
     void imgclose_Click();

@@ -19,6 +19,7 @@
 #include "names/table_file.h"
 #include "shell/list_file_place.h"
 #include "shell/list_panel.h"
+#include "shell/name_list_view.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
 #include "shell/table_file_dialog.h"
@@ -28,75 +29,28 @@
 namespace velnix::shell {
 namespace {
 
-// Filling a list is one change for the user, not one per entry: no repaint per item and no
-// selection signals that would look like clicks.
-class QuietFill {
-  public:
-    explicit QuietFill(QListWidget& list) : list_(list), blocker_(&list) {
-        list_.setUpdatesEnabled(false);
-    }
-    ~QuietFill() { list_.setUpdatesEnabled(true); }
-    QuietFill(const QuietFill&) = delete;
-    QuietFill& operator=(const QuietFill&) = delete;
-
-  private:
-    QListWidget& list_;
-    QSignalBlocker blocker_;
-};
-
-// A list whose one marked entry stays marked until the user marks another: a click beside
-// the entries, a Ctrl+click or Ctrl+Space on the mark would otherwise unmark it, and
-// "markiertes löschen" would then find nothing marked.
-class SingleMarkList : public QListWidget {
-  public:
-    using QListWidget::QListWidget;
-
-  protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event) const override {
-        const QItemSelectionModel::SelectionFlags command =
-            QListWidget::selectionCommand(index, event);
-        if (!index.isValid() ||
-            (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))) {
-            return QItemSelectionModel::NoUpdate;
-        }
-        return command;
-    }
-};
-
 // The keys that open a context menu: the menu key, and Shift+F10 as on Windows.
 bool IsContextMenuKey(const QKeyEvent& key) {
     return key.key() == Qt::Key_Menu ||
            (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
-QListWidget* MakeList(const QString& name, QWidget* window) {
-    auto* list = new SingleMarkList(window);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSortingEnabled(false);
-    // Lets the view lay out tens of thousands of entries without measuring each one.
-    list->setUniformItemSizes(true);
-    return list;
-}
-
-// The marked entry is the selected one; the current row alone (after focus) marks nothing.
-std::optional<std::size_t> MarkedRow(const QListWidget& list) {
-    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(selected.first().row());
+// "1 Paar", "2 Paare": the count with its noun.
+QString Counted(std::size_t count, const QString& one, const QString& many) {
+    return QStringLiteral("%1 ").arg(static_cast<qulonglong>(count)) + (count == 1 ? one : many);
 }
 
 }  // namespace
 
 MappingTable::MappingTable(QWidget* window, Platform& platform)
     : QObject(window), platform_(platform) {
-    option1_ = new QRadioButton(ToQString(ListCaption(ListId::Old)), window);
+    // Alt+A and Alt+N switch the list that the commands act on.
+    option1_ = new QRadioButton(QLatin1Char('&') + ToQString(ListCaption(ListId::Old)), window);
     option1_->setObjectName(QStringLiteral("Option1"));
-    option2_ = new QRadioButton(ToQString(ListCaption(ListId::New)), window);
+    option2_ = new QRadioButton(QLatin1Char('&') + ToQString(ListCaption(ListId::New)), window);
     option2_->setObjectName(QStringLiteral("Option2"));
+    option1_->installEventFilter(this);
+    option2_->installEventFilter(this);
     // Other option buttons of the window must not take part in this choice.
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
@@ -111,6 +65,8 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
         control->installEventFilter(this);
         control->viewport()->installEventFilter(this);
         connect(control, &QListWidget::itemSelectionChanged, this, [this, id] { list_Click(id); });
+        connect(control, &QListWidget::itemDoubleClicked, this, [this, id] { editMarked(id); });
+        connect(control, &QListWidget::itemChanged, this, &MappingTable::namesChanged);
     }
 
     panel_ = new ListPanel(window);
@@ -199,6 +155,11 @@ QListWidget* MappingTable::list(ListId list) const {
 }
 
 bool MappingTable::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == option1_ || watched == option2_) && event->type() == QEvent::Shortcut) {
+        // The keyboard stays where the user types the entries; only the active list changes.
+        static_cast<QRadioButton*>(watched)->setChecked(true);
+        return true;
+    }
     ListId id;
     if (watched == oldList_ || watched == oldList_->viewport()) {
         id = ListId::Old;
@@ -229,8 +190,26 @@ bool MappingTable::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The keyboard's way to the list panel: the menu key or Shift+F10 on the list, and the
-// context-menu event that some systems make of them.
+// context-menu event that some systems make of them. Ctrl+V, Del and F2 run their commands
+// on the list as in a file list of Windows.
 bool MappingTable::listKeyboardEvent(ListId list, QEvent& event) {
+    if (event.type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(event);
+        if (key.matches(QKeySequence::Paste)) {
+            activate(list);
+            paste_Click();
+            return true;
+        }
+        if (key.modifiers() == Qt::NoModifier && key.key() == Qt::Key_Delete) {
+            activate(list);
+            cmd_del_Click();
+            return true;
+        }
+        if (key.modifiers() == Qt::NoModifier && key.key() == Qt::Key_F2) {
+            editMarked(list);
+            return true;
+        }
+    }
     const bool opens =
         (event.type() == QEvent::KeyPress && IsContextMenuKey(static_cast<QKeyEvent&>(event))) ||
         (event.type() == QEvent::ContextMenu &&
@@ -282,6 +261,21 @@ void MappingTable::cmd_del_Click() {
     hidePanel();
 }
 
+void MappingTable::editMarked(ListId id) {
+    QListWidget& control = *list(id);
+    const std::optional<std::size_t> marked = MarkedRow(control);
+    if (!marked) {
+        return;
+    }
+    QListWidgetItem* item = control.item(static_cast<int>(*marked));
+    {
+        // Making the entry editable changes no name.
+        const QSignalBlocker quiet(&control);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    control.editItem(item);
+}
+
 void MappingTable::clear_Click() {
     setNames(activeList(), {});
     hidePanel();
@@ -308,7 +302,11 @@ void MappingTable::save_Click() {
     const Status written = WriteListFile(ToU16(place.path), names(id));
     if (!written.ok) {
         emit statusMessage(ToQString(written.message));
-    } else if (!place.besideProgram) {
+    } else if (place.besideProgram) {
+        emit statusMessage(QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
+                           QStringLiteral("\" wurde in \"") + place.path +
+                           QStringLiteral("\" gespeichert."));
+    } else {
         emit statusMessage(QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
                            QStringLiteral("\" wurde in \"") + place.path +
                            QStringLiteral("\" gespeichert, weil Velnix im Programmverzeichnis \"") +
@@ -321,13 +319,21 @@ void MappingTable::save_Click() {
 void MappingTable::paste_Click() {
     const std::u16string text = ToU16(platform_.clipboardText());
     if (!IsTwoColumnPaste(text)) {
-        append(activeList(), SplitPastedText(text));
+        const NameList names = SplitPastedText(text);
+        append(activeList(), names);
         emit namesChanged();
+        reportAdded(Counted(names.size(), QStringLiteral("Name"), QStringLiteral("Namen")) +
+                        QStringLiteral(" in die Liste \"") + ToQString(ListCaption(activeList())) +
+                        QStringLiteral("\" eingefügt."),
+                    0);
     } else if (const Result<Table> table = ParseTable(text, u'\t', u"Zwischenablage"); table.ok()) {
         // Two columns from a spreadsheet are pairs: each goes to its own list, whichever
         // list is active.
         appendPairs(table.value->pairs);
-        reportHeading(table.value->headingLine);
+        reportAdded(Counted(table.value->pairs.oldNames.size(), QStringLiteral("Paar"),
+                            QStringLiteral("Paare")) +
+                        QStringLiteral(" an beide Listen angefügt."),
+                    table.value->headingLine);
     } else {
         emit statusMessage(ToQString(table.error));
     }
@@ -360,14 +366,17 @@ void MappingTable::openTable(const QString& path) {
         return;
     }
     setPairs(table.value->pairs);
-    reportHeading(table.value->headingLine);
+    reportAdded(Counted(table.value->pairs.oldNames.size(), QStringLiteral("Paar"),
+                        QStringLiteral("Paare")) +
+                    QStringLiteral(" aus der Tabelle gelesen; beide Listen wurden ersetzt."),
+                table.value->headingLine);
 }
 
-void MappingTable::reportHeading(std::size_t line) {
-    if (line > 0) {
-        emit statusMessage(
-            QStringLiteral("Zeile %1 als Überschrift gelesen.").arg(static_cast<qulonglong>(line)));
-    }
+void MappingTable::reportAdded(const QString& added, std::size_t headingLine) {
+    emit statusMessage(headingLine == 0
+                           ? added
+                           : added + QStringLiteral(" Zeile %1 als Überschrift gelesen.")
+                                         .arg(static_cast<qulonglong>(headingLine)));
 }
 
 void MappingTable::hidePanel() {

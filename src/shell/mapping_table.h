@@ -41,6 +41,9 @@ class MappingTable : public QObject {
     // pair, not a click: the active list and the list panel stay as they are.
     void markPair(std::size_t pair);
 
+    // As the panel's close picture: the keyboard goes back to the active list.
+    void closePanel() { hidePanel(); }
+
     ListPanel* panel() const { return panel_; }
     QListWidget* list(ListId list) const;
 
@@ -63,14 +66,16 @@ class MappingTable : public QObject {
     void save_Click();
     void paste_Click();
     void cmd_tabelle_Click();
+    // Opens the marked entry of the list for editing in its place.
+    void editMarked(ListId list);
     // Reads the table, asks about its heading and replaces both lists with its pairs.
     void openTable(const QString& path);
 
     void fill(ListId list, const NameList& names);
     void append(ListId list, const NameList& names);
 
-    // Says which row of a table was taken for its heading, if one was.
-    void reportHeading(std::size_t line);
+    // Says how many entries came in and which row of a table was its heading, if one was.
+    void reportAdded(const QString& added, std::size_t headingLine);
     void hidePanel();
     void activate(ListId list);
 

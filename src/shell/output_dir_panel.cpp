@@ -79,6 +79,13 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     okFiles_ = MakeButton(QStringLiteral("cmd_okfiles"), QStringLiteral("OK"), this);
     SetBold(okFiles_);
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
+    quit->setToolTip(QStringLiteral("Dateiliste schließen, ohne rename.pro zu schreiben"));
+    // From the field Tab reaches OK within three steps; the drive, seldom changed, comes last.
+    setTabOrder(txtPath_, dir1_);
+    setTabOrder(dir1_, undoFile_);
+    setTabOrder(undoFile_, okFiles_);
+    setTabOrder(okFiles_, quit);
+    setTabOrder(quit, drive1_);
 
     const Twips twips(*parent);
     // Left of the Prüfung area, whose findings the user reads while choosing the folder, and
@@ -111,6 +118,11 @@ void OutputDirPanel::setPathText(const QString& text) {
 
 QString OutputDirPanel::listedDirectory() const {
     return dir1_->path();
+}
+
+void OutputDirPanel::focusPathField() {
+    txtPath_->setFocus(Qt::OtherFocusReason);
+    txtPath_->selectAll();
 }
 
 void OutputDirPanel::setOkEnabled(bool enabled) {

@@ -36,6 +36,9 @@ class OutputDirPanel : public QFrame {
 
     QComboBox* driveList() const { return drive1_; }
 
+    // When the panel opens: the keyboard starts in the folder field.
+    void focusPathField();
+
     // OK waits for the output text: it cannot be pressed while the text is composed.
     void setOkEnabled(bool enabled);
 

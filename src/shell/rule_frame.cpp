@@ -21,6 +21,8 @@ RuleFrame::RuleFrame(QWidget* parent) : QGroupBox(QStringLiteral("Regel"), paren
     txtRenameNeu_ = MakeLineEdit(QStringLiteral("txt_renameNEU"), this);
     cmdAction_ = MakeButton(QStringLiteral("cmd_action"), QStringLiteral("Action"), this);
     connect(cmdAction_, &QPushButton::clicked, this, &RuleFrame::actionClicked);
+    // The replacement is the last thing typed before Action.
+    connect(txtRenameNeu_, &QLineEdit::returnPressed, this, &RuleFrame::actionClicked);
 }
 
 void RuleFrame::place(const Twips& twips) {

@@ -59,6 +59,11 @@ class InfoWindowTest : public QObject {
         });
         QTest::newRow("close picture by Space")
             << Steps([this] { QTest::keyClick(Child(infoWindow(), "Image1"), Qt::Key_Space); });
+        QTest::newRow("Esc") << Steps([this] {
+            infoWindow()->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), infoWindow());
+            QTest::keyClick(Child(infoWindow(), "Command1"), Qt::Key_Escape);
+        });
         QTest::newRow("with the main window") << Steps([this] { main_->close(); });
     }
     void closes() {

@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/mapping_table.h"
 #include "shell/output_text.h"
+#include "shell/picture_button.h"
 #include "shell/qt_text.h"
 #include "shell/status_line.h"
 #include "shell/twips.h"
@@ -239,6 +240,51 @@ class MainWindowTest : public QObject {
         QCOMPARE(field("txt_rename")->text() + "/" + field("txt_renameNEU")->text(), " alt / asm ");
         QCOMPARE(field("txt_path")->text(), work() + "-fehlt");
         QCOMPARE(checked(), (QList<bool>{true, false}));
+    }
+
+    // The keyboard alone from the start: the rule by Enter, generate by Enter, OK within three
+    // Tabs of the folder field, and Esc closing the panel on top, the keyboard back where it was.
+    void keyboardAlone() {
+        const auto status = [this] { return Child<QLabel>(window_.get(), "lbl_status")->text(); };
+        const auto focus = [] { return QApplication::focusWidget()->objectName(); };
+        QCOMPARE(focus(), "list_OldName");
+        fill({u"teil_alt.prt", u"alt_welle.prt"}, {u"von Hand"});
+        field("txt_rename")->setText("nicht da");
+        QTest::keyClick(field("txt_renameNEU"), Qt::Key_Return);
+        QCOMPARE(window_->mappingTable().names(ListId::New), NameList{u"von Hand"});
+        QVERIFY2(status().startsWith("Der Ausdruck kommt in keinem alten Namen vor"),
+                 qPrintable(status()));
+        field("txt_rename")->setText("alt");
+        field("txt_renameNEU")->setText("neu");
+        QTest::keyClick(field("txt_renameNEU"), Qt::Key_Return);
+        QCOMPARE(window_->mappingTable().names(ListId::New),
+                 (NameList{u"teil_neu.prt", u"neu_welle.prt"}));
+        QCOMPARE(status(), QString());
+
+        control("cmd_mapkeyNow")->setFocus();
+        QTest::keyClick(control("cmd_mapkeyNow"), Qt::Key_Return);
+        QVERIFY(control("Frame5")->isVisible());
+        QCOMPARE(focus(), "txt_path");
+        for (int tab = 0; tab < 3 && focus() != "cmd_okfiles"; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(focus(), "cmd_okfiles");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!control("Frame5")->isVisible() && status().startsWith("rename.pro wurde nicht"));
+        QCOMPARE(focus(), "cmd_mapkeyNow");
+
+        QTest::keyClick(control("list_NewName"), Qt::Key_Menu);
+        QVERIFY(control("kontextmenue")->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!control("kontextmenue")->isVisible());
+        QCOMPARE(focus(), "list_NewName");
+    }
+
+    // Each picture says in a tool tip what it does.
+    void picturesExplainThemselves() {
+        for (const auto* picture : window_->findChildren<shell::PictureButton*>()) {
+            QVERIFY2(!picture->toolTip().isEmpty(), qPrintable(picture->objectName()));
+        }
     }
 
     // The keyboard goes to the other handle, so that the next Space switches back.

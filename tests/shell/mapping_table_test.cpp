@@ -142,7 +142,38 @@ class MappingTableTest : public QObject {
         QTest::newRow("clear the new list")
             << Steps([this] { run(ListId::New, "clear"); }) << "a,,[b], |  | new";
         QTest::newRow("paste without empty lines and the heading")
-            << Steps([this] { run(ListId::New, "paste"); }) << "a,,[b], | x,,y,alpha,beta | new";
+            << Steps([this] { run(ListId::New, "paste"); })
+            << "a,,[b], | x,,y,alpha,beta | new reported";
+        QTest::newRow("Ctrl+V on a list")
+            << Steps([this] { QTest::keyClick(newList(), Qt::Key_V, Qt::ControlModifier); })
+            << "a,,[b], | x,,y,alpha,beta | new reported";
+        QTest::newRow("Del on a list")
+            << Steps([this] { QTest::keyClick(list(ListId::Old), Qt::Key_Delete); })
+            << "a | x,,y | old";
+        QTest::newRow("clear by Enter")
+            << Steps([this] { run(ListId::Old, "clear", Qt::Key_Return); }) << " | x,,y | old";
+        QTest::newRow("F2 edits the mark in place") << Steps([this] {
+            QTest::keyClick(list(ListId::Old), Qt::Key_F2);
+            QTest::keyClicks(QApplication::focusWidget(), "c");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();  // the view takes the edit after the key
+        }) << "a,,[c], | x,,y | old";
+        QTest::newRow("double click edits in place") << Steps([this] {
+            const QPoint entry = newList()->visualItemRect(newList()->item(2)).center();
+            QTest::mouseClick(newList()->viewport(), Qt::LeftButton, {}, entry);
+            QTest::mouseDClick(newList()->viewport(), Qt::LeftButton, {}, entry);
+            QTest::keyClicks(QApplication::focusWidget(), "z");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+        }) << "a,,[b], | x,,[z] | new";
+        // The keyboard stays in the entry field, where the next entry is typed.
+        QTest::newRow("Alt+N in the entry field") << Steps([this] {
+            panel()->show();
+            auto* field = Child<QLineEdit>(panel(), "Text1");
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_N, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), field);
+        }) << "a,,[b], | x,,y | new panel";
         QTest::newRow("close by Space")
             << Steps([this] { run(ListId::Old, "Image_EXIT", Qt::Key_Space); })
             << "a,,[b], | x,,y | old";
@@ -154,7 +185,11 @@ class MappingTableTest : public QObject {
     }
     void pressesAndCommands() {
         QFETCH(Steps, steps);
+        const QSignalSpy changed(table_, &shell::MappingTable::namesChanged);
         steps();
+        // An edit in place is a change of the names, as any command's.
+        const QString names = state().section(" | ", 0, 1).remove('[').remove(']');
+        QCOMPARE(changed.isEmpty(), names == "a,,b, | x,,y");
         QTEST(state(), "after");
         QVERIFY(status_->isEmpty() ||
                 status_->first().first().toString().contains(
@@ -212,8 +247,9 @@ class MappingTableTest : public QObject {
         run(ListId::New, "save");
         table_->setNames(ListId::New, {u"z"});
         run(ListId::New, "open");
-        QCOMPARE(state(), beside ? "a,,[b], | x,,y | new" : "a,,[b], | x,,y | new reported");
-        QVERIFY(beside || status_->first().first().toString().contains(data));
+        QCOMPARE(state(), "a,,[b], | x,,y | new reported");
+        QVERIFY(status_->last().first().toString().contains(
+            beside ? listFile(platform_->programDirectory()) : data));
         QCOMPARE(QDir(platform_->path("program"))
                      .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  beside ? QStringList{QFileInfo(data).fileName()} : QStringList());
