@@ -81,10 +81,6 @@ OutputDirPanel::OutputDirPanel(Platform& platform, QWidget* parent)
     auto* quit = new PictureButton(QStringLiteral("img_quit"), pictures::kExit, this);
     quit->setToolTip(QStringLiteral("Dateiliste schließen, ohne rename.pro zu schreiben"));
     // From the field Tab reaches OK within three steps; the drive, seldom changed, comes last.
-    setTabOrder(txtPath_, dir1_);
-    setTabOrder(dir1_, undoFile_);
-    setTabOrder(undoFile_, okFiles_);
-    setTabOrder(okFiles_, quit);
     setTabOrder(quit, drive1_);
 
     const Twips twips(*parent);

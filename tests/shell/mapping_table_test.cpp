@@ -248,8 +248,11 @@ class MappingTableTest : public QObject {
         table_->setNames(ListId::New, {u"z"});
         run(ListId::New, "open");
         QCOMPARE(state(), "a,,[b], | x,,y | new reported");
-        QVERIFY(status_->last().first().toString().contains(
-            beside ? listFile(platform_->programDirectory()) : data));
+        const QString saved = status_->last().first().toString();
+        QVERIFY2(beside ? saved == "Die Liste \"neuer Name\" wurde in \"" +
+                                       listFile(platform_->programDirectory()) + "\" gespeichert."
+                        : saved.contains(data),
+                 qPrintable(saved));
         QCOMPARE(QDir(platform_->path("program"))
                      .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  beside ? QStringList{QFileInfo(data).fileName()} : QStringList());
