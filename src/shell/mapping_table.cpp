@@ -21,6 +21,7 @@
 #include "shell/list_panel.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
+#include "shell/scroll_link.h"
 #include "shell/table_file_dialog.h"
 #include "shell/twips.h"
 #include "util/paths.h"
@@ -112,6 +113,7 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
         control->viewport()->installEventFilter(this);
         connect(control, &QListWidget::itemSelectionChanged, this, [this, id] { list_Click(id); });
     }
+    LinkScrolling(*oldList_, *newList_);
 
     panel_ = new ListPanel(window);
     connect(panel_, &ListPanel::pasteClicked, this, &MappingTable::paste_Click);
