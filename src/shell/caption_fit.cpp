@@ -3,44 +3,109 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
+#include <algorithm>
 
 namespace velnix::shell {
 namespace {
 
-constexpr qreal kSmallestPointSize = 6.0;
-constexpr qreal kStep = 0.5;
+constexpr char kLeftAlone[] = "velnixCaptionLeftAlone";
 
-bool Fits(const QWidget& widget) {
-    const QFontMetrics metrics(widget.font());
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        if (label->text().isEmpty() || !label->pixmap().isNull()) {
-            return true;
-        }
-        if (label->wordWrap()) {
-            return label->heightForWidth(label->width()) <= label->height();
-        }
-        return metrics.horizontalAdvance(label->text()) + 2 * label->margin() <= label->width() &&
-               metrics.height() <= label->height();
-    }
-    if (qobject_cast<const QRadioButton*>(&widget) != nullptr ||
+// The width that the caption needs on one line; 0 for a control without a caption to fit.
+int NeededWidth(const QWidget& widget) {
+    if (qobject_cast<const QLabel*>(&widget) != nullptr ||
+        qobject_cast<const QRadioButton*>(&widget) != nullptr ||
         qobject_cast<const QCheckBox*>(&widget) != nullptr) {
-        return widget.sizeHint().width() <= widget.width();
+        return widget.sizeHint().width();
     }
     if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
         // Room for the frame of the button on both sides.
-        return metrics.horizontalAdvance(button->text()) + 8 <= button->width() &&
-               metrics.height() + 2 <= button->height();
+        return button->text().isEmpty()
+                   ? 0
+                   : QFontMetrics(button->font()).horizontalAdvance(button->text()) + 8;
     }
-    return true;
+    return 0;
+}
+
+// The space between a widened control and its neighbour.
+constexpr int kGap = 2;
+
+// The other controls shown in the control's frame: what a widened control must not cover.
+QList<const QWidget*> Neighbours(const QWidget& widget, const QWidget& frame) {
+    QList<const QWidget*> neighbours;
+    for (const QObject* child : frame.children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling != nullptr && sibling != &widget && !sibling->isHidden()) {
+            neighbours << sibling;
+        }
+    }
+    return neighbours;
+}
+
+// How far the control may reach to the right: its frame's edge or the next control beside it.
+int RightLimit(const QWidget& widget, const QWidget& frame) {
+    const QRect place = widget.geometry();
+    int limit = frame.contentsRect().right() + 1;
+    for (const QWidget* other : Neighbours(widget, frame)) {
+        const QRect beside = other->geometry();
+        if (beside.left() > place.left() && beside.top() <= place.bottom() &&
+            place.top() <= beside.bottom()) {
+            limit = std::min(limit, beside.left() - kGap);
+        }
+    }
+    return limit;
+}
+
+// How far a label with broken lines may reach down: the frame's edge or the next control below.
+int BottomLimit(const QWidget& widget, const QWidget& frame) {
+    const QRect place = widget.geometry();
+    int limit = frame.contentsRect().bottom() + 1;
+    for (const QWidget* other : Neighbours(widget, frame)) {
+        const QRect below = other->geometry();
+        if (below.top() > place.top() && below.left() <= place.right() &&
+            place.left() <= below.right()) {
+            limit = std::min(limit, below.top() - kGap);
+        }
+    }
+    return limit;
+}
+
+// A label that still does not fit breaks its line and takes the height that needs, moving up
+// towards its frame's top when the control below leaves too little.
+void BreakLine(QLabel& label, const QWidget& frame) {
+    label.setWordWrap(true);
+    const int height = std::max(label.height(), label.heightForWidth(label.width()));
+    const int top = std::max(frame.contentsRect().top(),
+                             std::min(label.y(), BottomLimit(label, frame) - height));
+    label.setGeometry(label.x(), top, label.width(), height);
+}
+
+bool LabelFits(const QLabel& label) {
+    return label.wordWrap() ? label.heightForWidth(label.width()) <= label.height()
+                            : label.sizeHint().width() <= label.width();
 }
 
 void Fit(QWidget& widget) {
-    QFont font = widget.font();
-    while (!Fits(widget) && font.pointSizeF() - kStep >= kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - kStep);
-        widget.setFont(font);
+    const QWidget* frame = widget.parentWidget();
+    if (frame == nullptr || widget.property(kLeftAlone).toBool()) {
+        return;
+    }
+    auto* label = qobject_cast<QLabel*>(&widget);
+    if (label != nullptr &&
+        (label->text().isEmpty() || !label->pixmap().isNull() || LabelFits(*label))) {
+        return;
+    }
+    const int needed = label != nullptr && label->wordWrap() ? frame->width() : NeededWidth(widget);
+    if (needed <= widget.width()) {
+        return;
+    }
+    const int room = RightLimit(widget, *frame) - widget.x();
+    widget.resize(std::max(widget.width(), std::min(needed, room)), widget.height());
+    if (label != nullptr && !LabelFits(*label)) {
+        BreakLine(*label, *frame);
     }
 }
 
@@ -53,6 +118,10 @@ void FitCaptions(QWidget* root) {
             Fit(*widget);
         }
     }
+}
+
+void LeaveCaptionAlone(QWidget& control) {
+    control.setProperty(kLeftAlone, true);
 }
 
 }  // namespace velnix::shell

@@ -52,6 +52,22 @@ void UseInterfaceFontFamily(QFont& font) {
     }
 }
 
+QFont FixedWidthFont() {
+    // Windows' monospace faces by name: under Wine the stock fixed font falls back to a
+    // proportional serif, which breaks the columns of the mapkeys.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"Consolas", "Courier New"}) {
+        if (installed.contains(QLatin1String(family))) {
+            font.setFamily(QLatin1String(family));
+            break;
+        }
+    }
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
 Qt::CaseSensitivity PathCase() {
     return Qt::CaseInsensitive;
 }
