@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
+#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 
 namespace velnix::shell {
@@ -83,6 +85,27 @@ void BreakLine(QLabel& label, const QWidget& frame) {
     label.setGeometry(label.x(), top, label.width(), height);
 }
 
+// An option whose frame lays it out and leaves no more width: its caption breaks between
+// words again, each line as full as the width allows; the frame gives it the height.
+void BreakCaption(QAbstractButton& option) {
+    const QFontMetrics metrics(option.font());
+    const auto widthOf = [&metrics](const QString& text) {
+        return metrics.size(Qt::TextShowMnemonic, text).width();
+    };
+    // The room beside the indicator.
+    const int textWidth = option.width() - (option.sizeHint().width() - widthOf(option.text()));
+    QStringList lines;
+    for (const QString& word :
+         option.text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && widthOf(lines.last() + ' ' + word) <= textWidth) {
+            lines.last() += ' ' + word;
+        } else {
+            lines << word;
+        }
+    }
+    option.setText(lines.join('\n'));
+}
+
 bool LabelFits(const QLabel& label) {
     return label.wordWrap() ? label.heightForWidth(label.width()) <= label.height()
                             : label.sizeHint().width() <= label.width();
@@ -106,6 +129,10 @@ void Fit(QWidget& widget) {
     widget.resize(std::max(widget.width(), std::min(needed, room)), widget.height());
     if (label != nullptr && !LabelFits(*label)) {
         BreakLine(*label, *frame);
+    } else if (auto* option = qobject_cast<QAbstractButton*>(&widget);
+               option != nullptr && qobject_cast<QPushButton*>(option) == nullptr &&
+               NeededWidth(widget) > widget.width()) {
+        BreakCaption(*option);
     }
 }
 

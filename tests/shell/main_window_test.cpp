@@ -329,7 +329,7 @@ class MainWindowTest : public QObject {
     void captionsKeepOneSizeAndShowWhole_data() {
         QTest::addColumn<int>("points");
         QTest::newRow("designed") << 8;
-        QTest::newRow("larger") << 9;
+        QTest::newRow("larger") << 10;
     }
     void captionsKeepOneSizeAndShowWhole() {
         QFETCH(int, points);
