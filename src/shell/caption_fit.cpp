@@ -47,29 +47,24 @@ QList<const QWidget*> Neighbours(const QWidget& widget, const QWidget& frame) {
     return neighbours;
 }
 
-// How far the control may reach to the right: its frame's edge or the next control beside it.
-int RightLimit(const QWidget& widget, const QWidget& frame) {
-    const QRect place = widget.geometry();
-    int limit = frame.contentsRect().right() + 1;
+// A rectangle mirrored at the diagonal: reaching down becomes reaching to the right.
+QRect Mirrored(const QRect& rect) {
+    return {rect.y(), rect.x(), rect.height(), rect.width()};
+}
+
+// How far the control may reach to the right (or down, `Qt::Vertical`): its frame's edge or
+// the next control in the way.
+int Limit(const QWidget& widget, const QWidget& frame, Qt::Orientation direction) {
+    const auto oriented = [direction](const QRect& rect) {
+        return direction == Qt::Horizontal ? rect : Mirrored(rect);
+    };
+    const QRect place = oriented(widget.geometry());
+    int limit = oriented(frame.contentsRect()).right() + 1;
     for (const QWidget* other : Neighbours(widget, frame)) {
-        const QRect beside = other->geometry();
+        const QRect beside = oriented(other->geometry());
         if (beside.left() > place.left() && beside.top() <= place.bottom() &&
             place.top() <= beside.bottom()) {
             limit = std::min(limit, beside.left() - kGap);
-        }
-    }
-    return limit;
-}
-
-// How far a label with broken lines may reach down: the frame's edge or the next control below.
-int BottomLimit(const QWidget& widget, const QWidget& frame) {
-    const QRect place = widget.geometry();
-    int limit = frame.contentsRect().bottom() + 1;
-    for (const QWidget* other : Neighbours(widget, frame)) {
-        const QRect below = other->geometry();
-        if (below.top() > place.top() && below.left() <= place.right() &&
-            place.left() <= below.right()) {
-            limit = std::min(limit, below.top() - kGap);
         }
     }
     return limit;
@@ -81,7 +76,7 @@ void BreakLine(QLabel& label, const QWidget& frame) {
     label.setWordWrap(true);
     const int height = std::max(label.height(), label.heightForWidth(label.width()));
     const int top = std::max(frame.contentsRect().top(),
-                             std::min(label.y(), BottomLimit(label, frame) - height));
+                             std::min(label.y(), Limit(label, frame, Qt::Vertical) - height));
     label.setGeometry(label.x(), top, label.width(), height);
 }
 
@@ -125,7 +120,7 @@ void Fit(QWidget& widget) {
     if (needed <= widget.width()) {
         return;
     }
-    const int room = RightLimit(widget, *frame) - widget.x();
+    const int room = Limit(widget, *frame, Qt::Horizontal) - widget.x();
     widget.resize(std::max(widget.width(), std::min(needed, room)), widget.height());
     if (label != nullptr && !LabelFits(*label)) {
         BreakLine(*label, *frame);

@@ -334,9 +334,7 @@ class MainWindowTest : public QObject {
     void captionsKeepOneSizeAndShowWhole() {
         QFETCH(int, points);
         const QFont designed = QApplication::font();
-        QFont font = designed;
-        font.setPointSize(points);
-        QApplication::setFont(font);
+        QApplication::setFont(QFont(designed.family(), points));
         const auto restore = qScopeGuard([&designed] { QApplication::setFont(designed); });
         startWindow();
         for (QWidget* widget : window_->findChildren<QWidget*>()) {
