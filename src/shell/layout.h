@@ -28,6 +28,13 @@ inline constexpr int kCheckWidth = 2955;
 inline constexpr int kCheckHeight = 3450;
 inline constexpr int kCheckGap = 120;
 
+// The smallest outer height at which the area "Prüfung" shows its controls whole
+// (`checkNeeds`): below it the exit picture, 2000 above the window's bottom, would hide it.
+constexpr int MinimumHeightFor(int checkNeeds) {
+    const int forCheck = kCheckTop + kCheckGap + checkNeeds + (8300 - 6300);
+    return forCheck > kMinimumHeight ? forCheck : kMinimumHeight;
+}
+
 // Positions that follow the window height (all in twips).
 struct HeightLayout {
     int windowHeight;  // raised to the minimum

@@ -152,7 +152,12 @@ void MainWindow::closeUppermostPanel() {
 }
 
 void MainWindow::Form_Load() {
-    setMinimumHeight(Twips(*this).px(layout::kMinimumHeight - layout::kNonClientHeight));
+    // Never so small that the lists, the rule, the check or generate are cut off; one pixel
+    // more for the check absorbs the rounding between pixels and twips.
+    const Twips twips(*this);
+    const int checkNeeds = twips.fromPx(check_->minimumSizeHint().height() + 1);
+    setMinimumSize(twips.px(layout::kCollapsedWidth - layout::kNonClientWidth),
+                   twips.px(layout::MinimumHeightFor(checkNeeds) - layout::kNonClientHeight));
     setOuterSize(layout::kCollapsedWidth, layout::kStartHeight);
     rule_->setExpression(platform_.readSetting(kExpressionKey, QStringLiteral("OldName123")));
     rule_->setReplacement(platform_.readSetting(kReplacementKey, QStringLiteral("NewName123")));
@@ -210,6 +215,8 @@ void MainWindow::Form_Resize() {
     lblStatus_->setGeometry(lblStatus_->x(), twips.px(l.statusTop), lblStatus_->width(),
                             twips.px(l.statusHeight));
     progress_->setGeometry(lblStatus_->geometry());
+    // Placed anew in their designed sizes, the captions need their room again.
+    FitCaptions(this);
 }
 
 void MainWindow::offerOutputTextFocusOnlyWhenSeen() {

@@ -22,6 +22,7 @@
 #include "shell/name_list_view.h"
 #include "shell/platform/platform.h"
 #include "shell/qt_text.h"
+#include "shell/scroll_link.h"
 #include "shell/table_file_dialog.h"
 #include "shell/twips.h"
 #include "util/paths.h"
@@ -68,6 +69,7 @@ MappingTable::MappingTable(QWidget* window, Platform& platform)
         connect(control, &QListWidget::itemDoubleClicked, this, [this, id] { editMarked(id); });
         connect(control, &QListWidget::itemChanged, this, &MappingTable::namesChanged);
     }
+    LinkScrolling(*oldList_, *newList_);
 
     panel_ = new ListPanel(window);
     connect(panel_, &ListPanel::pasteClicked, this, &MappingTable::paste_Click);

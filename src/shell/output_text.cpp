@@ -2,10 +2,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QFontDatabase>
 #include <cstdint>
 
 #include "shell/compose_job.h"
+#include "shell/platform/os.h"
 #include "util/unicode.h"
 
 namespace velnix::shell {
@@ -26,8 +26,7 @@ OutputText::OutputText(QWidget* parent) : QsciScintilla(parent) {
     setMarginWidth(1, 0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setFont(font);
+    setFont(os::FixedWidthFont());
     setPaper(Qt::black);
     setColor(kOrange);
     setCaretForegroundColor(kOrange);

@@ -1,5 +1,7 @@
 #include "shell/status_line.h"
 
+#include "shell/caption_fit.h"
+
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
@@ -24,6 +26,8 @@ QStringList WrapLines(const QString& text, const QFont& font, int width) {
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("lbl_status"));
     setText(QStringLiteral("Status"));
+    // It breaks its lines itself, and the window gives it the height its message needs.
+    LeaveCaptionAlone(*this);
 }
 
 void StatusLine::showMessage(const QString& text) {

@@ -1,10 +1,12 @@
 // The main window driven as the user drives it.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -311,7 +313,7 @@ class MainWindowTest : public QObject {
                                 "Berechtigung. Die Datei rename.pro wurde nicht geschrieben !";
         QTest::newRow("taller, a word wider than the line")
             << 10300 << failure + " " + QString("Baugruppe_").repeated(12) << true;
-        QTest::newRow("more than the room") << 6000 << (failure + " ").repeated(8) << false;
+        QTest::newRow("more than the room") << 6000 << (failure + " ").repeated(16) << false;
     }
     void lowerControlsMakeRoomForTheWholeMessage() {
         QFETCH(int, heightTwips);
@@ -353,6 +355,61 @@ class MainWindowTest : public QObject {
              {"list_OldName", "list_NewName", "cmd_mapkeyNow", "cmd_openmFile", "img_EXIT"}) {
             QVERIFY2(!control(name)->geometry().intersects(line->geometry()), name);
         }
+    }
+
+    // However small the user drags it, the window keeps the lists, the rule, the check and
+    // generate whole.
+    void smallestWindowCutsNothingOff() {
+        window_->resize(1, 1);
+        for (const char* name :
+             {"list_OldName", "list_NewName", "Frame1", "fra_pruefung", "cmd_mapkeyNow"}) {
+            QVERIFY2(
+                control(name)->isVisible() && window_->rect().contains(control(name)->geometry()),
+                name);
+        }
+        QVERIFY(!control("fra_pruefung")->geometry().intersects(control("img_EXIT")->geometry()));
+    }
+
+    // Every caption in the one size of the window, at the designed 8 points and larger, and
+    // each one whole on its control.
+    void captionsKeepOneSizeAndShowWhole_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("designed") << 8;
+        QTest::newRow("larger") << 10;
+    }
+    void captionsKeepOneSizeAndShowWhole() {
+        QFETCH(int, points);
+        const QFont designed = QApplication::font();
+        QApplication::setFont(QFont(designed.family(), points));
+        const auto restore = qScopeGuard([&designed] { QApplication::setFont(designed); });
+        startWindow();
+        for (QWidget* widget : window_->findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (qobject_cast<QLabel*>(widget) == nullptr && button == nullptr) {
+                continue;
+            }
+            QVERIFY2(widget->font().pointSizeF() == points, qPrintable(widget->objectName()));
+            if (const auto* label = qobject_cast<QLabel*>(widget); label != nullptr) {
+                QVERIFY2(label->wordWrap()
+                             ? label->heightForWidth(label->width()) <= label->height()
+                             : label->sizeHint().width() <= label->width(),
+                         qPrintable(label->objectName()));
+                continue;
+            }
+            for (const QString& line : QString(button->text()).remove('&').split('\n')) {
+                QVERIFY2(button->fontMetrics().horizontalAdvance(line) < button->width(),
+                         qPrintable(button->objectName()));
+            }
+        }
+    }
+
+    // The mapkeys' columns line up: a narrow and a wide letter take the same room.
+    void outputTextWritesInAFixedWidthFont() {
+        const auto widthOf = [this](const char* text) {
+            return output()->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH,
+                                           QsciScintillaBase::STYLE_DEFAULT, text);
+        };
+        QCOMPARE(widthOf("iiiiii"), widthOf("WWWWWW"));
     }
 
     // Seen, Tab leads into the output text and on again instead of typing into it.

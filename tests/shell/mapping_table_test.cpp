@@ -217,6 +217,47 @@ class MappingTableTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), newList());
     }
 
+    // Scrolled by the keyboard, the other list shows the same first row, as far as it has rows;
+    // the other list keeps its mark.
+    void scrollingKeepsPairsSideBySide_data() {
+        QTest::addColumn<bool>("scrollOld");
+        QTest::addColumn<int>("newCount");
+        QTest::newRow("End in the old list") << true << 100;
+        QTest::newRow("End in the new list") << false << 100;
+        QTest::newRow("End in the longer old list") << true << 30;
+    }
+    void scrollingKeepsPairsSideBySide() {
+        QFETCH(bool, scrollOld);
+        QFETCH(int, newCount);
+        NameList names(100);
+        for (std::size_t row = 0; row < names.size(); ++row) {
+            names[row] = shell::ToU16(QString::number(row));
+        }
+        table_->setNames(ListId::Old, names);
+        table_->setNames(ListId::New, NameList(names.begin(), names.begin() + newCount));
+        QListWidget* scrolled = list(scrollOld ? ListId::Old : ListId::New);
+        QListWidget* other = list(scrollOld ? ListId::New : ListId::Old);
+        {
+            const QSignalBlocker quiet(other);
+            other->setCurrentRow(1);
+        }
+        scrolled->setFocus();
+        QTest::keyClick(scrolled, Qt::Key_End);
+        const auto firstRow = [](QListWidget* control) { return control->indexAt({2, 2}).row(); };
+        QVERIFY(firstRow(scrolled) > 0);
+        if (newCount == 100) {
+            QCOMPARE(firstRow(other), firstRow(scrolled));
+        } else {
+            // Each list at its end: the shorter one does not pull the longer one back.
+            for (QListWidget* control : {scrolled, other}) {
+                const QListWidgetItem* last = control->item(control->count() - 1);
+                QVERIFY(control->viewport()->rect().contains(control->visualItemRect(last)));
+            }
+        }
+        QCOMPARE(other->selectedItems().size(), 1);
+        QCOMPARE(other->selectedItems().first()->text(), "1");
+    }
+
     // Beside the program when a file can be created there (only trying tells: root may write
     // to /proc by the bits), else in the user's data directory; the probe leaves nothing.
     void listFilesGoWhereTheUserCanWrite_data() {

@@ -17,6 +17,9 @@ bool HasDisplay();
 // Sets the system's interface font family on `font` where Qt's own choice cannot be trusted.
 void UseInterfaceFontFamily(QFont& font);
 
+// The fixed-width font of the output text: Qt's own choice on Windows may be proportional.
+QFont FixedWidthFont();
+
 // How paths compare: Windows ignores case.
 Qt::CaseSensitivity PathCase();
 

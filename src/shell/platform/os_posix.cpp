@@ -1,5 +1,6 @@
 #include <QDesktopServices>
 #include <QFont>
+#include <QFontDatabase>
 #include <QUrl>
 #include <cstdlib>
 
@@ -22,6 +23,10 @@ bool HasDisplay() {
 }
 
 void UseInterfaceFontFamily(QFont&) {}
+
+QFont FixedWidthFont() {
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
 
 Qt::CaseSensitivity PathCase() {
     return Qt::CaseSensitive;

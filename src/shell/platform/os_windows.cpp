@@ -52,6 +52,28 @@ void UseInterfaceFontFamily(QFont& font) {
     }
 }
 
+QFont FixedWidthFont() {
+    // Windows' monospace faces by name: under Wine the stock fixed font falls back to a
+    // proportional serif, which breaks the columns of the mapkeys. Wine may have none of them:
+    // then any fixed-width face it has.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family :
+         {"Consolas", "Courier New", "Lucida Console", "DejaVu Sans Mono", "Liberation Mono"}) {
+        if (installed.contains(QLatin1String(family))) {
+            font.setFamily(QLatin1String(family));
+            return font;
+        }
+    }
+    for (const QString& family : installed) {
+        if (QFontDatabase::isFixedPitch(family) && QFontDatabase::isSmoothlyScalable(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
+    return font;
+}
+
 Qt::CaseSensitivity PathCase() {
     return Qt::CaseInsensitive;
 }
