@@ -127,9 +127,11 @@ class MappingTableTest : public QObject {
             << Steps([this] { QTest::keyClick(newList(), Qt::Key_F10); }) << "a,,[b], | x,,y | old";
         QTest::newRow("add a duplicate")
             << Steps([this] { type("a", "cmd_hinzu"); }) << "a,,[b],,a | x,,y | old panel entry a";
-        QTest::newRow("add by Enter in the field")
-            << Steps([this] { type("a", "Text1", Qt::Key_Return); })
-            << "a,,[b],,a | x,,y | old panel entry a";
+        // The keyboard stays in the field for the next entry.
+        QTest::newRow("add by Enter in the field") << Steps([this] {
+            type("a", "Text1", Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), "Text1");
+        }) << "a,,[b],,a | x,,y | old panel entry a";
         QTest::newRow("add an empty entry")
             << Steps([this] { run(ListId::New, "cmd_hinzu"); }) << "a,,[b], | x,,y, | new panel";
         QTest::newRow("delete the marked and the empty entries")
