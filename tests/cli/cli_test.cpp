@@ -8,7 +8,8 @@
 #include "mapkey/rename_file.h"
 #include "names/list_file.h"
 #include "names/rule.h"
-#include "support/composed.h"
+#include "support/golden.h"
+#include "support/renames_in.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 #include "util/atomic_write.h"
@@ -167,69 +168,109 @@ const RunCase kRuns[] = {
 INSTANTIATE_TEST_SUITE_P(ExitCodes, CliRun, ::testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.label); });
 
+using test::Renames;
+using test::RenamesIn;
+
 struct ListCase {
     const char* label;
-    std::string_view oldBytes, newBytes;  // with a rule, the new list holds the names it must give
+    std::string_view oldBytes, newBytes;
+    Renames renames;  // what the written rename.pro must rename, in its order
     const char* source = "--new neu";
 };
 
-// What the command line must read from a list file: the whole file decoded, any line end.
-NameList Read(std::string_view bytes) {
-    return DecodeListFile(bytes, u"liste.txt", LineRule::AnyLineEnd).value.value();
+// The renames of ManyNames(oldStem, …) to ManyNames(newStem, …): the empty lines pair up (the
+// check reports them); a path before the old names is not part of them.
+Renames ManyRenames(const std::string& oldStem, const std::string& newStem) {
+    Renames renames;
+    for (int i = 0; i < 6000; ++i) {
+        const std::string middle = std::string(190, 'x') + std::to_string(i) + ".prt";
+        renames.emplace_back(i % 1000 == 0
+                                 ? Renames::value_type()
+                                 : Renames::value_type(oldStem + middle, newStem + middle));
+    }
+    return renames;
+}
+
+Renames operator+(Renames first, const Renames& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }
 
 class CliLists : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(CliLists, StdoutAndOutGiveTheComposedBytesAndUndoFile) {
+// Both outputs are one text that renames what the lists say, and the undo file renames it
+// back, the last pair first.
+TEST_P(CliLists, StdoutAndOutRenameWhatTheListsSay) {
     const ListCase& c = GetParam();
-    const auto expected = test::ComposedWithUndo(clean(Read(c.oldBytes)), Read(c.newBytes));
-    ASSERT_NE(expected[0], "");
     const Sandbox box(c.oldBytes, c.newBytes);
     const auto printed = box.Run(std::string("generate --old alt ") + c.source + " --stdout");
     EXPECT_EQ(printed.exitCode, 0);
     EXPECT_TRUE(AtMostCheckSummary(printed.err)) << printed.err;
-    EXPECT_TRUE(printed.out == expected[0]);
     const auto saved = box.Run(std::string("generate --old alt ") + c.source + " --out out --undo");
     EXPECT_EQ(saved.exitCode, 0);
     EXPECT_EQ(saved.out, "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in out\n");
-    EXPECT_TRUE(box.RenamePro() == expected[0]);  // the longer file before is gone
-    EXPECT_TRUE(box.UndoFile() == expected[1]);
+    EXPECT_TRUE(box.RenamePro() == printed.out);  // the longer file before is gone
+    EXPECT_TRUE(RenamesIn(printed.out) == c.renames);
+    Renames back;
+    for (auto pair = c.renames.rbegin(); pair != c.renames.rend(); ++pair) {
+        back.emplace_back(pair->second, pair->first);
+    }
+    EXPECT_TRUE(RenamesIn(box.UndoFile()) == back);
 }
 
 // Plain ASCII lists are read in slices, any other whole; the rule works on the raw old names.
 const std::string kRawOld = "C:\\work\\teil1.prt.2\r\nteil2.asm\nbaugruppe_teil.drw\rteil_teil.prt";
+// The rule keeps the path and the version that the clean-up takes off the old names.
+const Renames kRawRenamed = {{"teil1.prt", "C:\\work\\part1.prt.2"},
+                             {"teil2.asm", "part2.asm"},
+                             {"baugruppe_teil.drw", "baugruppe_part.drw"},
+                             {"teil_teil.prt", "part_teil.prt"}};
 // clang-format off
 const ListCase kLists[] = {
-    {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm"},
-    {"ManySlices", kManyOld, kManyNew},
-    {"CodePageDecidedByTheWholeFile", kLatin1First, kManyNewMixedEnds},
-    {"Rule", kRawOld, "C:\\work\\part1.prt.2\npart2.asm\nbaugruppe_part.drw\npart_teil.prt",
-     "--rule teil part"},
-    {"RuleIntoCodePage", kRawOld,
-     "C:\\work\\t\xC3\xABil1.prt.2\nt\xC3\xABil2.asm\nbaugruppe_t\xC3\xABil.drw\nt\xC3\xABil_teil.prt",
+    {"Utf8WithBom", "\xEF\xBB\xBFK\xC3\xBChler.prt\rD:\\a\\motor.asm.12\n", "\xC3\xBC.prt\r\nm",
+     {{"K\xFChler.prt", "\xFC.prt"}, {"motor.asm", "m"}}},
+    {"ManySlices", kManyOld, kManyNew, ManyRenames("teil", "neu") + Renames{{"last.asm", "x.asm"}}},
+    {"CodePageDecidedByTheWholeFile", kLatin1First, kManyNewMixedEnds,
+     Renames{{"K\xFChler.prt", "a.prt"}} + ManyRenames("teil", "neu") +
+         Renames{{"last.asm", "x.asm"}, {"K\xC3\xBChler.asm", "y.drw"}}},
+    {"Rule", kRawOld, "", kRawRenamed, "--rule teil part"},
+    {"RuleIntoCodePage", kRawOld, "",
+     {{"teil1.prt", "C:\\work\\t\xEBil1.prt.2"}, {"teil2.asm", "t\xEBil2.asm"},
+      {"baugruppe_teil.drw", "baugruppe_t\xEBil.drw"}, {"teil_teil.prt", "t\xEBil_teil.prt"}},
      "--rule teil t\xC3\xABil"},
-    {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm",
-     "C:\\K\xC3\xBChler\\teil1_\xC3\xBC.prt.2\nteil2.asm", "--rule .prt _\xC3\xBC.prt"},
+    {"RuleReadWhole", "C:\\K\xC3\xBChler\\teil1.prt.2\r\nteil2.asm", "",
+     {{"teil1.prt", "C:\\K\xFChler\\teil1_\xFC.prt.2"}, {"teil2.asm", "teil2.asm"}}, "--rule .prt _\xC3\xBC.prt"},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(LineEndsAndEncodings, CliLists, ::testing::ValuesIn(kLists),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// The bytes themselves are the ones the composition's own tests hold in tests/golden.
+TEST(CliGolden, WritesTheWorkedExampleAndItsUndoByteForByte) {
+    const Sandbox box("C:\\work\\teil1.prt.3\r\nbg1.asm\r\n", "teil1_neu.prt\r\nbg1_neu.asm\r\n");
+    const auto printed = box.Run("generate --old alt --new neu --stdout");
+    EXPECT_TRUE(test::MatchesGolden("WorkedExampleOfTwoPairs.pro", printed.out));
+    EXPECT_EQ(box.Run("generate --old alt --new neu --out out --undo").exitCode, 0);
+    EXPECT_TRUE(test::MatchesGolden("WorkedExampleOfTwoPairs.pro", box.RenamePro()));
+    EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExampleOfTwoPairs.pro", box.UndoFile()));
+}
+
 // Paths are bytes on Linux: files and folders named in Latin-1 are used under those names.
 TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
     if (!test::kOnPosix) {
         GTEST_SKIP() << "Windows' paths are UTF-16";
     }
-    const Sandbox box("", "teil_neu.prt\r\n");
+    const Sandbox box("", "teil1_neu.prt\r\nbg1_neu.asm\r\n");
     const std::string folder = Utf16ToUtf8(box.path());
     std::filesystem::create_directory(folder + "/K\xFChler");
-    ASSERT_TRUE(WriteFileAtomically(folder + "/K\xFChler/alt\xE9.txt", "teil.prt\r\n").ok);
+    ASSERT_TRUE(
+        WriteFileAtomically(folder + "/K\xFChler/alt\xE9.txt", "teil1.prt\r\nbg1.asm\r\n").ok);
 
     const auto result = box.Run("generate --old K\xFChler/alt\xE9.txt --new neu --out K\xFChler");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes,
-              test::ComposedWithUndo({u"teil.prt"}, {u"teil_neu.prt"})[0]);
+    EXPECT_TRUE(test::MatchesGolden("WorkedExampleOfTwoPairs.pro",
+                                    ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes));
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ const ComposeCase kFiles[] = {
     {"UndoOfLoadAlong", {u"motor.prt", u"motor.drw"}, {u"antrieb.prt", u"antrieb.drw"}, 1, nullptr,
      {u"getriebe.asm", u"getriebe.drw"}, true},
     {"EmptyLists", {}, {}, 1},
+    {"UndoOfEmptyLists", {}, {}, 1, nullptr, {}, true},
     // Pair indexes past the 16-bit range must not overflow; the file has 113 MB.
     {"PairsPast16Bits", NameList(32770, u"a.asm"), NameList(32770, u"b"), 100, "umb3276"},
     // Bigger than a block: handed over whole, or not at all after a refusal.

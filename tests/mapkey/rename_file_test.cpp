@@ -82,7 +82,7 @@ TEST_P(BothFilesTest, WritesBothOrNeither) {
     if (c.failing.empty()) {
         EXPECT_EQ(written.message,
                   u"Dateien rename.pro und rename_zurueck.pro wurden gespeichert in " + dir.path());
-        EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExample.pro",
+        EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExampleOfTwoPairs.pro",
                                         test::ReadBytes(dir.File(u"rename_zurueck.pro"))));
         EXPECT_EQ(test::ReadBytes(dir.File(u"rename.pro")).substr(0, 4),
                   c.fromText ? "Text" : "save");

@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "mapkey/rename_file.h"
-#include "names/rule.h"
 #include "shell/fake_platform.h"
 #include "shell/layout.h"
 #include "shell/main_window.h"
@@ -23,9 +22,10 @@
 #include "shell/status_line.h"
 #include "shell/twips.h"
 #include "shell/window_test.h"
-#include "support/composed.h"
+#include "support/renames_in.h"
 #include "util/file_read.h"
 #include "util/paths.h"
+#include "util/unicode.h"
 
 namespace velnix::test {
 class MainWindowTest : public QObject {
@@ -64,59 +64,62 @@ class MainWindowTest : public QObject {
         field("txt_path")->setText(work());
     }
 
-    // OK writes rename.pro as the core composes it from the cleaned-up lists, and beside it the
-    // undo file of the same lists reversed, or says why it wrote neither; the written file opens
-    // from the button and by a double click.
+    // OK writes rename.pro of the cleaned-up lists, and beside it their undo file, byte for byte
+    // as tests/golden holds them, or says why it wrote neither; the written file opens from the
+    // button and by a double click.
     void generateThenOk_data() {
         QTest::addColumn<NameList>("oldNames");
         QTest::addColumn<NameList>("newNames");
         QTest::addColumn<Steps>("obstacle");
-        QTest::addColumn<NameList>("loadAlong");
+        QTest::addColumn<QString>("golden");  // the files of tests/golden that OK must write
         QTest::addColumn<bool>("undo");
         QTest::addColumn<QString>("status");                                   // a pattern
         const QString written = "^Datei(en)? rename\\.pro .*gespeichert in ";  // and the folder
-        QTest::newRow("cleaned names in the code page")
-            << NameList{u"C:\\work\\teil1.prt.3", u"K\u00fchler.asm", u""}
-            << NameList{u"teil1_neu.prt", u"", u"\u20ac.drw"} << Steps([] {}) << NameList{} << true
-            << written;
+        const NameList worked{u"C:\\work\\teil1.prt.3", u"bg1.asm"};
+        const NameList workedNew{u"teil1_neu.prt", u"bg1_neu.asm"};
+        QTest::newRow("cleaned names")
+            << worked << workedNew << Steps([] {}) << "WorkedExampleOfTwoPairs" << true << written;
         QTest::newRow("empty lists")
-            << NameList{} << NameList{} << Steps([] {}) << NameList{} << true << written;
+            << NameList{} << NameList{} << Steps([] {}) << "EmptyLists" << true << written;
         QTest::newRow("without the undo file")
-            << NameList{u"a.prt"} << NameList{u"b.prt"} << Steps([this] { click("chk_zurueck"); })
-            << NameList{} << false << written;
+            << worked << workedNew << Steps([this] { click("chk_zurueck"); })
+            << "WorkedExampleOfTwoPairs" << false << written;
         QTest::newRow("lists changed after generate")
-            << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { fill({u"x.prt"}, {u"y.prt"}); }) << NameList{} << true << written;
-        QTest::newRow("assemblies of the folder loaded along")
-            << NameList{u"a.prt"} << NameList{u"b.prt"} << Steps([this] {
-                   MakeFolder(work(), {"a.prt", "Getriebe.ASM.2", "getriebe.asm.3"});
+            << worked << workedNew << Steps([this] { fill({u"x.prt"}, {u"y.prt"}); })
+            << "WorkedExampleOfTwoPairs" << true << written;
+        QTest::newRow("assemblies and drawings of the folder loaded along")
+            << NameList{u"motor.prt", u"motor.drw"} << NameList{u"antrieb.prt", u"antrieb.drw"}
+            << Steps([this] {
+                   MakeFolder(work(), {"motor.prt", "motor.drw", "Getriebe.ASM.2", "getriebe.asm.3",
+                                       "getriebe.drw.1"});
                    ComeBack(*window_);
                    click("chk_mitladen");
                })
-            << NameList{u"getriebe.asm"} << true << written;
+            << "LoadAlong" << true << written;
         QTest::newRow("edit outside the code page")
-            << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { output()->append(QStringLiteral("\u2603")); }) << NameList{} << false
-            << QStringLiteral("^Achtung : Das Zeichen \"\u2603\"");
+            << worked << workedNew << Steps([this] { output()->append(QStringLiteral("\u2603")); })
+            << QString() << false << QStringLiteral("^Achtung : Das Zeichen \"\u2603\"");
         QTest::newRow("folder in the file's place")
-            << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { QDir(work()).mkdir("rename.pro"); }) << NameList{} << false
-            << "^Fehler : ";
+            << worked << workedNew << Steps([this] { QDir(work()).mkdir("rename.pro"); })
+            << QString() << false << "^Fehler : ";
         QTest::newRow("folder in the undo file's place")
-            << NameList{u"a.prt"} << NameList{u"b.prt"}
-            << Steps([this] { QDir(work()).mkdir("rename_zurueck.pro"); }) << NameList{} << false
-            << "^Fehler : .*rename_zurueck.pro";
+            << worked << workedNew << Steps([this] { QDir(work()).mkdir("rename_zurueck.pro"); })
+            << QString() << false << "^Fehler : .*rename_zurueck.pro";
     }
     void generateThenOk() {
         QFETCH(NameList, oldNames);
         QFETCH(NameList, newNames);
         QFETCH(Steps, obstacle);
-        QFETCH(NameList, loadAlong);
+        QFETCH(QString, golden);
         QFETCH(bool, undo);
         QFETCH(QString, status);
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
-        QCOMPARE(window_->mappingTable().names(ListId::Old), clean(oldNames));
+        // The old list shows the names as they go into the file: no folder, no version.
+        for (const std::u16string& name : window_->mappingTable().names(ListId::Old)) {
+            QVERIFY(name.find(u'\\') == std::u16string::npos &&
+                    name.find(u".prt.") == std::u16string::npos);
+        }
         QVERIFY(control("Frame5")->isVisible() && control("cmd_openmFile")->isVisible());
         click("cmd_openmFile");  // nothing written yet
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
@@ -130,12 +133,13 @@ class MainWindowTest : public QObject {
         QVERIFY(!ok || shown.contains(work()));
         QVERIFY(!ok || shown.contains(shell::ToQString(kUndoFileName)) == undo);
         const std::u16string file = RenameProPath(shell::ToU16(work()));
-        const std::vector<std::string> written =
-            ComposedWithUndo(clean(oldNames), newNames, loadAlong);
-        QCOMPARE(ReadWholeFile(file).bytes, ok ? written[0] : std::string());
+        const auto goldenFile = [](const QString& name) {
+            return ReadWholeFile(shell::ToU16(VELNIX_GOLDEN_DIR "/" + name + ".pro")).bytes;
+        };
+        QCOMPARE(ReadWholeFile(file).bytes, ok ? goldenFile(golden) : std::string());
         const QString undoFile = QDir(work()).filePath(shell::ToQString(kUndoFileName));
         QCOMPARE(ReadWholeFile(shell::ToU16(undoFile)).bytes,
-                 ok && undo ? written[1] : std::string());
+                 ok && undo ? goldenFile("UndoOf" + golden) : std::string());
         click("cmd_openmFile");
         QTest::mouseDClick(output()->viewport(), Qt::LeftButton);
         QCOMPARE(platform_->shellCalls, QStringList(ok ? 2 : 0, "open " + shell::ToQString(file)));
@@ -143,13 +147,17 @@ class MainWindowTest : public QObject {
 
     // Many pairs compose on a thread of their own: the event loop keeps turning meanwhile (a
     // 50 ms timer is never late by more than 100 ms), OK waits for the text, and the text shown
-    // is the composition's, byte for byte.
+    // renames every pair.
     void manyPairsComposeWhileTheWindowStaysLive() {
         NameList oldNames;
         NameList newNames;
+        Renames expected;
         for (int i = 0; i < 32767; ++i) {
-            oldNames.push_back(shell::ToU16(QStringLiteral("teil%1.prt").arg(i)));
-            newNames.push_back(shell::ToU16(QStringLiteral("teil%1_neu.prt").arg(i)));
+            const std::string oldName = "teil" + std::to_string(i) + ".prt";
+            const std::string newName = "teil" + std::to_string(i) + "_neu.prt";
+            oldNames.push_back(Utf8ToUtf16(oldName));
+            newNames.push_back(Utf8ToUtf16(newName));
+            expected.emplace_back(oldName, newName);
         }
         fill(oldNames, newNames);
         click("cmd_mapkeyNow");
@@ -164,9 +172,7 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!output()->isComposing(), 120000);
         QVERIFY2(longestWait <= 150, qPrintable(QString::number(longestWait)));
         QVERIFY(control("cmd_okfiles")->isEnabled());
-        StringSink composed;
-        ComposeMapkeys(PairsInUtf8(oldNames, newNames), TextEnd::OutputBox, composed);
-        QVERIFY(output()->utf8() == composed.text);
+        QVERIFY(RenamesIn(output()->utf8()) == expected);
     }
 
     // A list with Fehler is written only when the user says so, once.
