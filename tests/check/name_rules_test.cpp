@@ -18,7 +18,7 @@ TEST_P(NameRulesTest, FoldsAndAllowsExactlyTheLetters) {
     const Letter& letter = GetParam();
     EXPECT_EQ(FoldCase(letter.c), letter.lower) << std::hex << letter.c;
     EXPECT_EQ(IsNameCharacter(letter.c), letter.inName) << std::hex << letter.c;
-    // Hashed alone and as the fifth character, past a word of four ASCII letters.
+    // Hashed as the fifth character, past a word of four ASCII letters, and four times over.
     const std::u16string name{u'a', u'B', u'c', u'D', letter.c};
     const std::u16string folded{u'A', u'b', u'C', u'd', letter.lower};
     EXPECT_TRUE(EqualFolded(name, folded)) << std::hex << letter.c;
