@@ -34,6 +34,7 @@ TEST_P(CheckCommandTest, ExitCodeOutputAndFile) {
     test::WriteBytes(dir.File(u"motor_new"), "antrieb.asm\r\ny.prt\r\n");
     test::WriteBytes(dir.File(u"euro_old"), "t\x80il.prt\r\n");  // "€" in the code page
     test::WriteBytes(dir.File(u"euro_new"), "x.prt\r\n");
+    test::WriteBytes(dir.File(u"umlaut_new"), "b\xe4.prt\r\nb.prt\r\n");  // Warnungen only
     for (const char16_t* model :
          {u"out/a.prt.2", u"out/b.prt.1", u"out/Motor.asm.3", u"out/motor.drw.2", u"out/top.asm"}) {
         test::WriteBytes(dir.File(model), "");
@@ -58,6 +59,11 @@ INSTANTIATE_TEST_SUITE_P(Runs, CheckCommandTest, testing::Values(
              "Zeile 2: Fehler: \"b.prt\" → \"A.prt\": die Zeilen 1 und 2", ""},
     CheckRun{{"check", "--pairs", "swap.csv", "--format", "json"}, 4,
              "{\"zeile\": 3, \"schwere\": \"Fehler\", \"code\": \"ring\", \"text\": \"\\\"b", ""},
+    CheckRun{{"check", "--old", "swap_old", "--new", "umlaut_new"}, 0,
+             "Zeile 1: Warnung: \"a.prt\" → \"bä.prt\": der neue Name enthält", ""},
+    CheckRun{{"generate", "--old", "swap_old", "--new", "umlaut_new", "--out", "out", "--strict"},
+             0, "Datei rename.pro wurde gespeichert in out\n",
+             "Prüfung: 3 Warnungen (Einzelheiten: velnix-cli check)\n"},
     CheckRun{{"check", "--pairs", "swap.csv"}, 4, "Zeile 1 als Überschrift gelesen.\nZeile 2:", ""},
     CheckRun{{"check", "--pairs", "heading.csv"}, 4,
              "Fehler: Die Tabelle \"heading.csv\" enthält keine Namenspaare.", ""},
