@@ -16,7 +16,7 @@
 CMAKE_ARGS ?=
 
 .PHONY: all build run test test-asan tidy windows test-windows bench bench-windows package \
-	package-windows fuzz clean
+	package-windows fuzz mutate clean
 
 all: build
 
@@ -121,5 +121,13 @@ fuzz:
 	cmake --build --preset fuzz
 	tools/run-fuzz build-fuzz $(FUZZ_SECONDS)
 
+# Minutes, not part of CI: a sample of MUTANTS mutants (0: all of them) of the core, each
+# built and tested in a copy of the tree in build-mutate/.
+MUTANTS ?= 120
+
+mutate:
+	tools/install-deps core mutate
+	tools/mutate --count $(MUTANTS)
+
 clean:
-	rm -rf build build-asan build-windows build-windows-cli build-release build-package build-fuzz dist
+	rm -rf build build-asan build-windows build-windows-cli build-release build-package build-fuzz build-mutate dist
