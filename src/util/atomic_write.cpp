@@ -117,7 +117,7 @@ OsError TemporaryFile::NameGone(OsError result) {
     return result;
 }
 
-Status WriteFilesAtomically(const std::vector<FileToWrite>& files) {
+Status WriteFilesAtomically(const std::vector<FileToWrite>& files, TemporaryNaming naming) {
     std::vector<std::filesystem::path> targets;
     for (const FileToWrite& file : files) {
         const std::optional<std::filesystem::path> target = ThroughLinks(file.path);
@@ -140,7 +140,7 @@ Status WriteFilesAtomically(const std::vector<FileToWrite>& files) {
     std::vector<std::unique_ptr<TemporaryFile>> temporaries;
     // Each temporary complete and on the disk before any target is touched.
     for (std::size_t i = 0; i < files.size(); ++i) {
-        temporaries.push_back(TemporaryFile::Beside(targets[i]));
+        temporaries.push_back(TemporaryFile::Beside(targets[i], naming));
         TemporaryFile& temporary = *temporaries.back();
         OsError error = temporary.Open();
         if (error == 0 && (!files[i].content(temporary) || temporary.error() != 0)) {

@@ -28,10 +28,15 @@ struct FileToWrite {
     std::filesystem::path path;
     FileContent content;
 };
+// Whether a temporary goes without a name until it is complete where the system allows it (on
+// Linux). Always named is the way of a file system without such files and of Windows: the
+// tests take it so that this way is tried on every machine.
+enum class TemporaryNaming { UnnamedWherePossible, AlwaysNamed };
 // Writes the files as WriteFileAtomically does, but all or none: every file is complete and on
 // the disk, and every target found replaceable, before the first target is replaced. When one
 // cannot be prepared no target changes, no temporary stays, and the message names that file.
-Status WriteFilesAtomically(const std::vector<FileToWrite>& files);
+Status WriteFilesAtomically(const std::vector<FileToWrite>& files,
+                            TemporaryNaming naming = TemporaryNaming::UnnamedWherePossible);
 
 // Removes the temporary files of the write in progress that have a name yet. Makes only calls
 // that are safe in a signal handler: for the command line's handlers of SIGINT and SIGTERM.

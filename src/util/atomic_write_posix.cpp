@@ -32,7 +32,8 @@ void SyncDirectory(const std::filesystem::path& directory) {
 
 class PosixTemporaryFile final : public TemporaryFile {
   public:
-    explicit PosixTemporaryFile(std::filesystem::path target) : TemporaryFile(std::move(target)) {}
+    PosixTemporaryFile(std::filesystem::path target, TemporaryNaming naming)
+        : TemporaryFile(std::move(target)), naming_(naming) {}
     ~PosixTemporaryFile() override;
 
     OsError Open() override;
@@ -41,6 +42,7 @@ class PosixTemporaryFile final : public TemporaryFile {
     OsError Replace() override;
 
   private:
+    TemporaryNaming naming_;
     int fd_ = -1;
     std::size_t written_ = 0;
     std::size_t started_ = 0;  // the disk has been asked to write everything before
@@ -66,9 +68,11 @@ OsError PosixTemporaryFile::Open() {
 #ifdef O_TMPFILE
     // Without a name nothing is left when the process is killed. It is named at the end
     // through /proc; a file system without O_TMPFILE, or no /proc, gets a named temporary.
-    fd_ = ::open(DirectoryOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd_ >= 0 && ::access(ProcFdPath(fd_).c_str(), F_OK) != 0) {
-        ::close(std::exchange(fd_, -1));
+    if (naming_ == TemporaryNaming::UnnamedWherePossible) {
+        fd_ = ::open(DirectoryOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd_ >= 0 && ::access(ProcFdPath(fd_).c_str(), F_OK) != 0) {
+            ::close(std::exchange(fd_, -1));
+        }
     }
 #endif
     if (fd_ < 0) {
@@ -135,8 +139,9 @@ OsError PosixTemporaryFile::Replace() {
 
 }  // namespace
 
-std::unique_ptr<TemporaryFile> TemporaryFile::Beside(std::filesystem::path target) {
-    return std::make_unique<PosixTemporaryFile>(std::move(target));
+std::unique_ptr<TemporaryFile> TemporaryFile::Beside(std::filesystem::path target,
+                                                     TemporaryNaming naming) {
+    return std::make_unique<PosixTemporaryFile>(std::move(target), naming);
 }
 
 std::optional<std::filesystem::path> ThroughLinks(const std::filesystem::path& start) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "util/atomic_write.h"
 #include "util/block_sink.h"
 #include "util/os_error.h"
 
@@ -17,7 +18,8 @@ namespace velnix {
 class TemporaryFile : public BlockSink {
   public:
     // Nothing is created before Open.
-    static std::unique_ptr<TemporaryFile> Beside(std::filesystem::path target);
+    static std::unique_ptr<TemporaryFile> Beside(std::filesystem::path target,
+                                                 TemporaryNaming naming);
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 

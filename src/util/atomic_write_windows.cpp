@@ -86,7 +86,9 @@ OsError WindowsTemporaryFile::Replace() {
 
 }  // namespace
 
-std::unique_ptr<TemporaryFile> TemporaryFile::Beside(std::filesystem::path target) {
+// Windows has no file without a name: every temporary is named from the start.
+std::unique_ptr<TemporaryFile> TemporaryFile::Beside(std::filesystem::path target,
+                                                     TemporaryNaming /*naming*/) {
     return std::make_unique<WindowsTemporaryFile>(std::move(target));
 }
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <tuple>
 
 #include "support/temp_dir.h"
 #include "util/atomic_write_system.h"
@@ -44,6 +46,71 @@ TEST(FilesTest, WriteRemovesTheTemporariesOfWritersThatAreGone) {
         EXPECT_EQ(FileExists(dir.File(Utf8ToUtf16(name))), kept) << name;
     }
 }
+
+// Linux gives a temporary no name until it is complete; Windows names every temporary.
+#ifdef __linux__
+constexpr bool kUnnamedTemporaries = true;
+#else
+constexpr bool kUnnamedTemporaries = false;
+#endif
+
+enum class Failure { None, SecondContentStops, FirstCommitFails };
+
+class TwoFileWriteTest : public testing::TestWithParam<std::tuple<TemporaryNaming, Failure>> {};
+
+std::set<std::string> NamesIn(const std::u16string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(ToFsPath(folder))) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// rename.pro and its undo file in one write: while the second is written the first is finished
+// with a name, the second has one only where temporaries are always named. A failure leaves the
+// old files and no temporary; the commit fails for a folder that took rename.pro's place after
+// it was found replaceable.
+TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
+    const auto [naming, failure] = GetParam();
+    TempDir dir;
+    WriteBytes(dir.File(u"rename.pro"), "alt 1");
+    WriteBytes(dir.File(u"rename_zurueck.pro"), "alt 2");
+    std::size_t temporariesSeen = 0;
+    const auto first = [](BlockSink& file) { return file.Write("neu 1"); };
+    const auto second = [&](BlockSink& file) {
+        temporariesSeen = NamesIn(dir.path()).size() - 2;
+        if (failure == Failure::FirstCommitFails) {
+            std::filesystem::remove(ToFsPath(dir.File(u"rename.pro")));
+            WriteBytes(dir.File(u"rename.pro/alt"), "alt 1");
+        }
+        return file.Write("neu 2") && failure != Failure::SecondContentStops;
+    };
+    const Status written =
+        WriteFilesAtomically({{ToFsPath(dir.File(u"rename.pro")), first},
+                              {ToFsPath(dir.File(u"rename_zurueck.pro")), second}},
+                             naming);
+
+    const bool named = naming == TemporaryNaming::AlwaysNamed || !kUnnamedTemporaries;
+    EXPECT_EQ(temporariesSeen, named ? 2u : 1u);
+    EXPECT_EQ(NamesIn(dir.path()), (std::set<std::string>{"rename.pro", "rename_zurueck.pro"}));
+    const std::u16string failed = failure == Failure::FirstCommitFails     ? u"rename.pro"
+                                  : failure == Failure::SecondContentStops ? u"rename_zurueck.pro"
+                                                                           : u"";
+    EXPECT_EQ(written.ok, failed.empty());
+    EXPECT_EQ(written.message.rfind(u"Fehler : Die Datei \"" + dir.File(failed) + u"\" konnte", 0),
+              failed.empty() ? std::u16string::npos : 0u);
+    EXPECT_EQ(ReadBytes(dir.File(u"rename_zurueck.pro")), failed.empty() ? "neu 2" : "alt 2");
+    EXPECT_EQ(ReadBytes(dir.File(failure == Failure::FirstCommitFails ? u"rename.pro/alt"
+                                                                      : u"rename.pro")),
+              failed.empty() ? "neu 1" : "alt 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Temporaries, TwoFileWriteTest,
+                         testing::Combine(testing::Values(TemporaryNaming::UnnamedWherePossible,
+                                                          TemporaryNaming::AlwaysNamed),
+                                          testing::Values(Failure::None,
+                                                          Failure::SecondContentStops,
+                                                          Failure::FirstCommitFails)));
 
 }  // namespace
 }  // namespace velnix
