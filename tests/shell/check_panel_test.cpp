@@ -13,7 +13,6 @@
 #include "shell/main_window.h"
 #include "shell/mapping_table.h"
 #include "shell/output_text.h"
-#include "shell/qt_text.h"
 #include "shell/window_test.h"
 
 namespace velnix::test {
@@ -30,22 +29,14 @@ class CheckPanelTest : public QObject {
     shell::MappingTable& table() const { return window_->mappingTable(); }
     // Both lists as "a,b | c,d".
     QString lists() const {
-        QStringList both;
-        for (const char* name : {"list_OldName", "list_NewName"}) {
-            QStringList names;
-            for (int row = 0; row < list(name)->count(); ++row) {
-                names << list(name)->item(row)->text();
-            }
-            both << names.join(',');
-        }
-        return both.join(" | ");
+        return Entries(list("list_OldName")) + " | " + Entries(list("list_NewName"));
     }
     void setFolder(const QString& name, const QStringList& files) {
         Child<QLineEdit>(window_.get(), "txt_path")
             ->setText(MakeFolder(platform_->path(name), files));
     }
-    QString shownText() const {
-        return shell::ToQString(Child<shell::OutputText>(window_.get(), "txt_OUT")->content());
+    std::u16string shownText() const {
+        return Child<shell::OutputText>(window_.get(), "txt_OUT")->content();
     }
 
   private slots:
@@ -53,14 +44,13 @@ class CheckPanelTest : public QObject {
         window_.reset();
         platform_ = std::make_unique<FakePlatform>();
         window_ = std::make_unique<shell::MainWindow>(*platform_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        ShowActive(*window_);
         // The output folder holds the old names of the tests that are not about it.
         setFolder("work", {"a.prt", "x.prt", "Alte Namen"});
     }
 
     // A swap is a ring, with the old names as generate cleans them up; generate composes as
-    // always and points at the check.
+    // always and points at the check; OK writes such a list only when the user says so, once.
     void swapIsFoundAndRepaired() {
         setFolder("tausch", {"a.prt", "b.prt"});
         table().setPairs({{u"C:\\work\\a.prt.3", u"b.prt"}, {u"b.prt", u"a.prt"}});
@@ -68,8 +58,19 @@ class CheckPanelTest : public QObject {
         QVERIFY(list("list_pruefung")->item(0)->text().startsWith("Zeile 1: Fehler: "));
         Click(window_.get(), "cmd_mapkeyNow");
         QCOMPARE(text("lbl_status"), "Achtung : Die Liste hat 2 Fehler – siehe Prüfung");
-        QVERIFY(!Child<shell::OutputText>(window_.get(), "txt_OUT")->content().empty());
+        QVERIFY(!shownText().empty() && control("Frame5")->isVisible());
+        const QString errors = "Die Liste hat 2 Fehler (siehe Prüfung)";
+        platform_->confirm = false;
+        Click(window_.get(), "cmd_okfiles");
+        QCOMPARE(platform_->questions, {errors + ". rename.pro trotzdem schreiben?"});
+        QVERIFY(!QFile::exists(platform_->path("tausch/rename.pro")));
         QVERIFY(control("Frame5")->isVisible());
+        QCOMPARE(text("lbl_status"), "rename.pro wurde nicht geschrieben: " + errors + ".");
+        platform_->confirm = true;
+        Click(window_.get(), "cmd_okfiles");
+        QCOMPARE(text("lbl_status"),
+                 "Dateien rename.pro und rename_zurueck.pro wurden gespeichert in " +
+                     platform_->path("tausch") + " – " + errors);
         table().setNames(ListId::Old, {u"C:\\work\\a.prt.3", u"b.prt"});  // as before generate
         control("kontextmenue")->hide();
         control("list_NewName")->setFocus();
@@ -133,7 +134,7 @@ class CheckPanelTest : public QObject {
                    Click(window_.get(), "cmd_mapkeyNow");
                    Click(window_.get(), "cmd_zeichnungen");
                    QCOMPARE(lists(), "motor.asm,motor.drw | antrieb.asm,antrieb.drw");
-                   QVERIFY(shownText().contains("antrieb.drw"));
+                   QVERIFY(shownText().find(u"antrieb.drw") != std::u16string::npos);
                });
         QTest::newRow("assembly loaded along")
             << QStringList{"motor.asm", "getriebe.asm", "getriebe.drw"} << NameList{u"motor.asm"}

@@ -16,6 +16,21 @@ QString FakePlatform::path(const QString& relative) const {
     return QDir::toNativeSeparators(dir_.filePath(relative));
 }
 
+QString Entries(const QListWidget* list, bool marks) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem* item = list->item(row);
+        texts << (marks && item->isSelected() ? "[" + item->text() + "]" : item->text());
+    }
+    return texts.join(',');
+}
+
+void ShowActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
 QString MakeFolder(const QString& path, const QStringList& files) {
     QDir().mkpath(path);
     for (const QString& file : files) {
@@ -26,9 +41,7 @@ QString MakeFolder(const QString& path, const QStringList& files) {
 
 void ComeBack(QWidget& window) {
     QWidget elsewhere;
-    elsewhere.show();
-    elsewhere.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    ShowActive(elsewhere);
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,12 @@ T* Child(const QObject* window, const char* name) {
 inline void Click(const QObject* window, const char* name) {
     QTest::mouseClick(Child(window, name), Qt::LeftButton);
 }
+
+// The entries of the list as "a,b", marked ones in brackets if asked: "a,[b]".
+QString Entries(const QListWidget* list, bool marks = false);
+
+// The window shown and active, as the user finds it.
+void ShowActive(QWidget& window);
 
 // The folder with empty files of these names in it.
 QString MakeFolder(const QString& path, const QStringList& files);

@@ -28,8 +28,7 @@ class InfoWindowTest : public QObject {
     void init() {
         platform_ = std::make_unique<FakePlatform>();
         main_ = std::make_unique<shell::MainWindow>(*platform_);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        ShowActive(*main_);
     }
 
     // Right of the main window where the screen has room (a free space of exactly 0 is room),

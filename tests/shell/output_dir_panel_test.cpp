@@ -116,14 +116,9 @@ class OutputDirPanelTest : public QObject {
             expected.removeFirst();  // the drive is the root entry
         }
         expected = QStringList{dir("/")} + expected + QStringList{"alpha", "delta", "Gamma"};
-        QStringList shown;
-        for (int i = 0; i < list_->count(); ++i) {
-            shown << list_->item(i)->text();
-        }
-        QCOMPARE(shown, expected);
+        QCOMPARE(Entries(list_), expected.join(','));
         QCOMPARE(list_->currentItem()->text(), QDir(tree_->path()).dirName());
-        parent_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(parent_.get()));
+        ShowActive(*parent_);
         QSignalSpy moved(list_, &shell::DirectoryList::pathChanged);
         QFETCH(Steps, steps);
         steps();
