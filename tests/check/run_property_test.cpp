@@ -18,10 +18,8 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// A folder and a list over it, built from the shapes that make or break a rename, in all three
-// types: the pairs as they are meant (lower case) and as the user gives them (in mixed case);
-// the folder holds the old names (but for a typo), sometimes a new one, and parts, assemblies
-// and drawings besides, assemblies using parts and drawings named after their models.
+// A folder and a list over it, built from the shapes that make or break a rename: the pairs as
+// they are meant (lower case) and as the user gives them (in mixed case).
 class Case {
   public:
     explicit Case(unsigned seed) : random_(seed) {
@@ -91,9 +89,8 @@ class Case {
         }
     }
 
-    // The old names but for a typo's (that no pair makes), sometimes a new name or a ring's
-    // intermediate name taken, other parts and assemblies, drawings beside models: assemblies
-    // use parts, a drawing its model; each with a few versions.
+    // The old names but for a typo's, sometimes a new name or a ring's intermediate name taken,
+    // other models, drawings beside models; assemblies use parts, a drawing its model.
     test::Folder Folder() {
         std::set<std::string> names;
         std::set<std::string> newNames;
@@ -159,10 +156,9 @@ std::map<std::string, std::string> Identities(const test::Folder& folder) {
     return identities;
 }
 
-// The list passes the checks, rename.pro runs it without a failed step and gives every model its
-// new name; with the models loaded along no reference breaks, and without, one that does is
-// what the check warned of; rename_zurueck.pro run after it in the same session takes the
-// folder back. Tells whether a model was left out of session.
+// Without a failed step rename.pro gives every model its new name, breaking a reference only
+// where the check warned of it, and rename_zurueck.pro takes the folder back. Tells whether a
+// model was left out of session.
 bool ExpectCleanRun(const Case& made, const NamePairs& list, const CheckOptions& options,
                     const std::string& what) {
     const std::vector<Finding> findings = CheckLists(list.oldNames, list.newNames, options);

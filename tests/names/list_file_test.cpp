@@ -11,9 +11,7 @@ namespace velnix {
 namespace {
 
 using namespace std::string_literals;  // bytes with NUL
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 // A lone LF stays in a list file's entry; pasting drops empty lines and the heading "Name".
 TEST(LineRulesTest, ListFilesEndLinesAtCrLfOrCrAndPastingAtAnyLineEnd) {

@@ -1,8 +1,10 @@
 // The documented clean-up and rule, and through them the text functions they use; fuzz/text.cpp
-// checks them against references on any input.
+// checks them against references on any input, but not past its 16-bit lengths.
 #include "names/rule.h"
 
 #include <gtest/gtest.h>
+
+#include "util/text.h"
 
 namespace velnix {
 namespace {
@@ -17,6 +19,12 @@ TEST(ApplyRuleTest, ReplacesOnlyTheFirstExactMatchInEachOldName) {
     EXPECT_EQ(ApplyRule({u"Prt_prt_prt", u"PRT.prt", u""}, u"prt", u"asm"),
               (NameList{u"Prt_asm_prt", u"PRT.asm", u""}));
     EXPECT_EQ(ApplyRule({u"teil", u""}, u"", u"neu_"), (NameList{u"neu_teil", u""}));
+}
+
+TEST(TextTest, LongTextsHaveNoLengthLimit) {
+    const std::u16string longName(70000, u'x');
+    EXPECT_EQ(ReplaceFirst(longName + u"prt", u"prt", u"asm"), longName + u"asm");
+    EXPECT_EQ(FileExtension(u"C:\\" + longName + u".prt.2"), u".prt");
 }
 
 }  // namespace

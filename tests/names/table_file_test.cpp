@@ -11,8 +11,7 @@ namespace velnix {
 namespace {
 
 using namespace std::string_literals;  // bytes with NUL
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 struct TableCase {
     std::string bytes;

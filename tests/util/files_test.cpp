@@ -66,10 +66,8 @@ std::set<std::string> NamesIn(const std::u16string& folder) {
     return names;
 }
 
-// rename.pro and its undo file in one write: while the second is written the first is finished
-// with a name, the second has one only where temporaries are always named. A failure leaves the
-// old files and no temporary; the commit fails for a folder that took rename.pro's place after
-// it was found replaceable.
+// While the second file is written the first has a name, the second only where temporaries are
+// always named; the commit fails for a folder that took rename.pro's place.
 TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
     const auto [naming, failure] = GetParam();
     TempDir dir;
