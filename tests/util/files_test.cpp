@@ -69,7 +69,8 @@ std::set<std::string> NamesIn(const std::u16string& folder) {
 // While the second file is written the first has a name, the second only where temporaries are
 // always named; the commit fails for a folder that took rename.pro's place.
 TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
-    const auto [naming, failure] = GetParam();
+    const TemporaryNaming naming = std::get<0>(GetParam());
+    const Failure failure = std::get<1>(GetParam());
     TempDir dir;
     WriteBytes(dir.File(u"rename.pro"), "alt 1");
     WriteBytes(dir.File(u"rename_zurueck.pro"), "alt 2");
