@@ -111,6 +111,11 @@ INSTANTIATE_TEST_SUITE_P(Order, ListCheckTest, testing::Values(
               u"\"a7.prt\" → \"a1.prt\": die Zeilen 1, 2, 3, 4, 5, 6 und 1 weitere tauschen ihre "
               u"Namen im Ring, den keine Reihenfolge auflöst; die Reparatur der Reihenfolge öffnet "
               u"den Ring über einen Zwischennamen."},
+    CheckCase{"a ring of six names every row", {u"a1.prt", u"a2.prt", u"a3.prt", u"a4.prt",
+              u"a5.prt", u"a6.prt"}, {u"a2.prt", u"a3.prt", u"a4.prt", u"a5.prt", u"a6.prt",
+              u"a1.prt"}, {"1 F ring: 1, 2, 3, 4, 5 und 6", "2 F ring: 1, 2, 3, 4, 5 und 6",
+              "3 F ring: 1, 2, 3, 4, 5 und 6", "4 F ring: 1, 2, 3, 4, 5 und 6",
+              "5 F ring: 1, 2, 3, 4, 5 und 6", "6 F ring: 1, 2, 3, 4, 5 und 6"}},
     CheckCase{"the same list as ordinary names is a ring of three",
               {u"a.prt", u"b.prt", u"a_velnix1.prt"}, {u"a_velnix1.prt", u"a.prt", u"b.prt"},
               {"1 F ring: 1, 2 und 3", "2 F ring: 1, 2 und 3", "3 F ring: 1, 2 und 3"}},
