@@ -304,16 +304,14 @@ void MappingTable::save_Click() {
     const Status written = WriteListFile(ToU16(place.path), names(id));
     if (!written.ok) {
         emit statusMessage(ToQString(written.message));
-    } else if (place.besideProgram) {
-        emit statusMessage(QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
-                           QStringLiteral("\" wurde in \"") + place.path +
-                           QStringLiteral("\" gespeichert."));
     } else {
-        emit statusMessage(QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
-                           QStringLiteral("\" wurde in \"") + place.path +
-                           QStringLiteral("\" gespeichert, weil Velnix im Programmverzeichnis \"") +
-                           platform_.programDirectory() +
-                           QStringLiteral("\" keine Dateien anlegen kann."));
+        emit statusMessage(
+            QStringLiteral("Die Liste \"") + ToQString(ListCaption(id)) +
+            QStringLiteral("\" wurde in \"") + place.path + QStringLiteral("\" gespeichert") +
+            (place.besideProgram ? QStringLiteral(".")
+                                 : QStringLiteral(", weil Velnix im Programmverzeichnis \"") +
+                                       platform_.programDirectory() +
+                                       QStringLiteral("\" keine Dateien anlegen kann.")));
     }
     hidePanel();
 }
