@@ -15,10 +15,14 @@ TEST(CleanTest, ReducesOldNamesToFileNameAndFirstExtensionKeepingEmptyOnes) {
               (NameList{u"bracket.prt", u"", u"plate.drw", u"bracket.asm", u"part"}));
 }
 
-TEST(ApplyRuleTest, ReplacesOnlyTheFirstExactMatchInEachOldName) {
+TEST(ApplyRuleTest, ReplacesOnlyTheFirstExactMatchInEachOldNameIfAny) {
     EXPECT_EQ(ApplyRule({u"Prt_prt_prt", u"PRT.prt", u""}, u"prt", u"asm"),
               (NameList{u"Prt_asm_prt", u"PRT.asm", u""}));
     EXPECT_EQ(ApplyRule({u"teil", u""}, u"", u"neu_"), (NameList{u"neu_teil", u""}));
+    // Whether Action changes a name at all: an empty name takes no expression.
+    EXPECT_FALSE(RuleMatchesAny({u"teil", u""}, u"x"));
+    EXPECT_TRUE(RuleMatchesAny({u"", u"teil"}, u"ei"));
+    EXPECT_FALSE(RuleMatchesAny({u""}, u""));
 }
 
 TEST(TextTest, LongTextsHaveNoLengthLimit) {
