@@ -52,6 +52,11 @@ TEST(OutputTextFileTest, WritesTheUndoFileBesideTheText) {
     EXPECT_EQ(test::ReadBytes(dir.File(u"rename.pro")), "Text\r\n");
     EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExampleOfTwoPairs.pro",
                                     test::ReadBytes(dir.File(u"rename_zurueck.pro"))));
+    // A text the code page cannot hold is refused with its own message; rename.pro stays.
+    EXPECT_EQ(WriteOutputText(ToFsPath(dir.path()), "\xE2\x98\x83", &pairs)
+                  .message.rfind(u"Achtung : Das Zeichen \"\u2603\"", 0),
+              0U);
+    EXPECT_EQ(test::ReadBytes(dir.File(u"rename.pro")), "Text\r\n");
 }
 
 }  // namespace
