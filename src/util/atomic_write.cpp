@@ -1,6 +1,7 @@
 #include "util/atomic_write.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <future>
 #include <iterator>
@@ -71,15 +72,15 @@ std::vector<std::filesystem::path> Leftovers(const std::filesystem::path& target
 // and lock-free flags, since a signal handler may read them at any moment. One write keeps at
 // most two temporaries at once: rename.pro and its undo file.
 constexpr std::size_t kUnfinishedSlots = 2;
-std::filesystem::path::value_type unfinishedNames[kUnfinishedSlots][4096];
-std::atomic<bool> unfinishedArmed[kUnfinishedSlots] = {};
+std::array<std::array<std::filesystem::path::value_type, 4096>, kUnfinishedSlots> unfinishedNames;
+std::array<std::atomic<bool>, kUnfinishedSlots> unfinishedArmed = {};
 
 void Arm(const std::filesystem::path& temporary) {
     const NativeText& name = temporary.native();
     for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
         // A longer name, or a third temporary, is left to a later write.
         if (!unfinishedArmed[slot] && name.size() < std::size(unfinishedNames[slot])) {
-            std::copy(name.begin(), name.end(), unfinishedNames[slot]);
+            std::copy(name.begin(), name.end(), unfinishedNames[slot].begin());
             unfinishedNames[slot][name.size()] = 0;
             unfinishedArmed[slot] = true;
             return;
@@ -105,7 +106,7 @@ std::filesystem::path NameTemporary(const std::filesystem::path& target) {
 
 void ForgetTemporary(const std::filesystem::path& temporary) {
     for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
-        if (unfinishedArmed[slot] && temporary.native() == unfinishedNames[slot]) {
+        if (unfinishedArmed[slot] && temporary.native() == unfinishedNames[slot].data()) {
             unfinishedArmed[slot] = false;
         }
     }
@@ -177,7 +178,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
 void RemoveUnfinishedTemporary() noexcept {
     for (std::size_t slot = 0; slot < kUnfinishedSlots; ++slot) {
         if (unfinishedArmed[slot]) {
-            RemoveFileNow(unfinishedNames[slot]);
+            RemoveFileNow(unfinishedNames[slot].data());
         }
     }
 }

@@ -32,27 +32,27 @@ bool EncodeOne(char16_t c, char& byte) {
 std::optional<UnmappableChar> AppendInCodePage(std::u16string_view text, std::string& out) {
     const std::size_t start = out.size();
     out.resize(start + text.size());
+    // Written through a pointer of its own: a store through out[] could change out's own
+    // pointer as far as the compiler knows, which keeps it from copying a block at once.
     char* dst = &out[start];
-    const char16_t* src = text.data();
-    const std::size_t size = text.size();
     std::size_t i = 0;
     constexpr std::size_t kBlock = 16;
-    while (i < size) {
+    while (i < text.size()) {
         // Plain ASCII blocks, the common case, take a branch-free copy.
-        if (i + kBlock <= size) {
+        if (i + kBlock <= text.size()) {
             char16_t any = 0;
             for (std::size_t k = 0; k < kBlock; ++k) {
-                any |= src[i + k];
+                any |= text[i + k];
             }
             if (any < 0x80) {
                 for (std::size_t k = 0; k < kBlock; ++k) {
-                    dst[i + k] = static_cast<char>(src[i + k]);
+                    dst[i + k] = static_cast<char>(text[i + k]);
                 }
                 i += kBlock;
                 continue;
             }
         }
-        if (!EncodeOne(src[i], dst[i])) {
+        if (!EncodeOne(text[i], dst[i])) {
             out.resize(start);
             return UnmappableChar{i, CodePointAt(text, i)};
         }

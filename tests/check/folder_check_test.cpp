@@ -52,6 +52,7 @@ TEST(FolderCheckTest, FoldersAreTheSameWhenTheirModelsAre) {
     EXPECT_TRUE(folder == FolderModels({u"B.ASM.7", u"a.prt"}));
     EXPECT_FALSE(folder == FolderModels({u"a.prt.1", u"c.asm.2"}));
     EXPECT_FALSE(folder == FolderModels({u"a.prt.1"}));
+    EXPECT_FALSE(folder == FolderModels({u"a.prt.", u"b.asm"}));  // a dot alone is no version
 }
 
 TEST(FolderCheckTest, ReadsTheFilesOfTheFolderOnlyOrSaysItCannot) {

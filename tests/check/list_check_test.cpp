@@ -147,9 +147,10 @@ INSTANTIATE_TEST_SUITE_P(Names, ListCheckTest, testing::Values(
                u"abcdefghijabcdefghijabcdefghijab.prt", u"f g.prt", u"-g.prt"},
               {"1 F typ", "2 F keine-endung", "3 F ordner", "4 F version", "5 F zu-lang",
                "6 F zeichen", "7 F bindestrich"}},
-    // Fehler before Warnungen on one pair, whatever found them first.
-    CheckCase{"warnings", {u"a.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw", u"e.txt"},
-              {u"A.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw", u"e2.prt"},
+    // Fehler before Warnungen on one pair, whatever found them first. The drawing's model is
+    // the first that changes its name, not the first of its name.
+    CheckCase{"warnings", {u"motor.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw", u"e.txt"},
+              {u"Motor.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw", u"e2.prt"},
               {"1 W unveraendert", "2 W umlaut", "3 W unbekannter-typ", "5 W zeichnungsname: 4",
                "6 F typ", "6 W unbekannter-typ"}, {},
               u"\"motor.drw\" → \"motor_alt.drw\": die Zeichnung heißt danach nicht mehr wie ihr "

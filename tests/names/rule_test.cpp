@@ -11,8 +11,8 @@ namespace {
 
 TEST(CleanTest, ReducesOldNamesToFileNameAndFirstExtensionKeepingEmptyOnes) {
     EXPECT_EQ(clean({u"C:\\work\\bracket.prt.3", u"", u"C:\\asm.old\\plate.drw.12",
-                     u"C:bracket.asm", u"part."}),
-              (NameList{u"bracket.prt", u"", u"plate.drw", u"bracket.asm", u"part"}));
+                     u"C:bracket.asm", u"part.", u"D:\\top.asm.2"}),
+              (NameList{u"bracket.prt", u"", u"plate.drw", u"bracket.asm", u"part", u"top.asm"}));
 }
 
 TEST(ApplyRuleTest, ReplacesOnlyTheFirstExactMatchInEachOldNameIfAny) {

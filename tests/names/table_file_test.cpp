@@ -58,10 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Excel's separator hint; names without extension are names, a lone heading is one
         TableCase{"sep=,\r\na;b.prt,c.prt\r\n", {u"a;b.prt"}, {u"c.prt"}, 0, u"", 0, {2}},
         TableCase{"teil1;teil2\nteil3;teil4\n", {u"teil1", u"teil3"}, {u"teil2", u"teil4"}},
+        TableCase{"sep=;", {}, {}},
+        TableCase{"a.prt\nb.prt", {}, {}, 1, u"hat nur eine Spalte"},
         // a first row of files is kept; quoted separators, quotes and line ends are content
         TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt", {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
         TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}, 0, u"", 1},
+        TableCase{"\"m\rn.prt\";o.prt\r\np;q", {u"m\rn.prt", u"p"}, {u"o.prt", u"q"}, 0, u"", 0, {1, 3}},
         // refused at the line where the row starts, counting line ends inside quotes
         TableCase{"Alt;Neu\r\n\"a\r\n.prt\";b.prt\r\nc.prt\r\n", {}, {}, 4, u"hat nur eine Spalte"},
         TableCase{"a.prt;b.prt\r\r;c.prt;x\r", {}, {}, 3, u"hat mehr als zwei gefüllte Spalten"},
@@ -75,6 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"\xEF\xBB\xBFK\xC3\xBChler.prt;k.prt", {u"K\u00fchler.prt"}, {u"k.prt"}},
         TableCase{"\xFF\xFE;\0.\0p\0\t\0\xE4\0.\0"s, {u";.p"}, {u"\u00e4."}}));
 // clang-format on
+
+// A paste fills both lists only when every line with text has a tab: names alone go to one list.
+TEST(PasteTest, IsTwoColumnsWhenEveryFilledLineHasATab) {
+    EXPECT_TRUE(IsTwoColumnPaste(u"a.prt\tb.prt\r\n\r\n\tc.prt\n"));
+    EXPECT_FALSE(IsTwoColumnPaste(u"a.prt\tb.prt\nc.prt"));
+    EXPECT_FALSE(IsTwoColumnPaste(u"\r\n\n"));
+}
 
 }  // namespace
 }  // namespace velnix

@@ -33,6 +33,16 @@ TEST(CodePageTest, MapsEveryByteAsWindows1252BothWays) {
         EXPECT_EQ(DecodeCodePage(byte), std::u16string(1, entry.character))
             << "0x" << std::hex << int{entry.byte};
     }
+    // All in one text too, in blocks that start with a letter of plain ASCII.
+    std::u16string text = u"x";
+    std::string bytes = "x";
+    for (const CodePageByte& entry : kWindows1252) {
+        text += entry.character;
+        bytes += static_cast<char>(entry.byte);
+    }
+    std::string written;
+    EXPECT_FALSE(AppendInCodePage(text, written).has_value());
+    EXPECT_EQ(written, bytes);
 }
 
 struct RefusedCase {

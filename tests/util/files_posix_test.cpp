@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "check/working_folder.h"
 #include "support/temp_dir.h"
 #include "util/atomic_write.h"
 #include "util/paths.h"
@@ -36,6 +37,17 @@ TEST(FilesTest, WritesThroughSymbolicLinks) {
     const Status loop = WriteFileAtomically(folder / "schleife", "x");
     EXPECT_NE(loop.message.find(u"symbolische Verknüpfungen"), std::u16string::npos);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "schleife"));
+}
+
+// A model may be a link to a file elsewhere; a link to a folder or to nothing is none.
+TEST(FilesTest, TheWorkingFolderTakesLinksToFiles) {
+    TempDir dir;
+    const std::filesystem::path folder = ToFsPath(dir.path());
+    WriteBytes(dir.File(u"echt/teil.prt.3"), "");
+    std::filesystem::create_symlink("echt/teil.prt.3", folder / "link.prt.1");
+    std::filesystem::create_directory_symlink("echt", folder / "ordner.prt");
+    std::filesystem::create_symlink("fehlt", folder / "fehlt.prt");
+    EXPECT_EQ(ReadWorkingFolder(dir.path()).models->sorted(), NameList{u"link.prt"});
 }
 
 }  // namespace

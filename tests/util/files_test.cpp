@@ -10,6 +10,7 @@
 
 #include "support/temp_dir.h"
 #include "util/atomic_write_system.h"
+#include "util/os_error.h"
 #include "util/unicode.h"
 
 namespace velnix {
@@ -54,7 +55,7 @@ constexpr bool kUnnamedTemporaries = true;
 constexpr bool kUnnamedTemporaries = false;
 #endif
 
-enum class Failure { None, SecondContentStops, FirstCommitFails };
+enum class Failure { None, SecondContentStops, FirstCommitFails, Interrupted };
 
 class TwoFileWriteTest : public testing::TestWithParam<std::tuple<TemporaryNaming, Failure>> {};
 
@@ -82,7 +83,12 @@ TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
             std::filesystem::remove(ToFsPath(dir.File(u"rename.pro")));
             WriteBytes(dir.File(u"rename.pro/alt"), "alt 1");
         }
-        return file.Write("neu 2") && failure != Failure::SecondContentStops;
+        if (failure == Failure::Interrupted) {  // as the command line's signal handler does
+            RemoveUnfinishedTemporary();
+            temporariesSeen = NamesIn(dir.path()).size() - 2;
+        }
+        return file.Write("neu 2") &&
+               (failure == Failure::None || failure == Failure::FirstCommitFails);
     };
     const Status written =
         WriteFilesAtomically({{ToFsPath(dir.File(u"rename.pro")), first},
@@ -90,11 +96,11 @@ TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
                              naming);
 
     const bool named = naming == TemporaryNaming::AlwaysNamed || !kUnnamedTemporaries;
-    EXPECT_EQ(temporariesSeen, named ? 2u : 1u);
+    EXPECT_EQ(temporariesSeen, failure == Failure::Interrupted ? 0u : named ? 2u : 1u);
     EXPECT_EQ(NamesIn(dir.path()), (std::set<std::string>{"rename.pro", "rename_zurueck.pro"}));
-    const std::u16string failed = failure == Failure::FirstCommitFails     ? u"rename.pro"
-                                  : failure == Failure::SecondContentStops ? u"rename_zurueck.pro"
-                                                                           : u"";
+    const std::u16string failed = failure == Failure::FirstCommitFails ? u"rename.pro"
+                                  : failure != Failure::None           ? u"rename_zurueck.pro"
+                                                                       : u"";
     EXPECT_EQ(written.ok, failed.empty());
     EXPECT_EQ(written.message.rfind(u"Fehler : Die Datei \"" + dir.File(failed) + u"\" konnte", 0),
               failed.empty() ? std::u16string::npos : 0u);
@@ -104,12 +110,40 @@ TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
               failed.empty() ? "neu 1" : "alt 1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Temporaries, TwoFileWriteTest,
-                         testing::Combine(testing::Values(TemporaryNaming::UnnamedWherePossible,
-                                                          TemporaryNaming::AlwaysNamed),
-                                          testing::Values(Failure::None,
-                                                          Failure::SecondContentStops,
-                                                          Failure::FirstCommitFails)));
+INSTANTIATE_TEST_SUITE_P(
+    Temporaries, TwoFileWriteTest,
+    testing::Combine(testing::Values(TemporaryNaming::UnnamedWherePossible,
+                                     TemporaryNaming::AlwaysNamed),
+                     testing::Values(Failure::None, Failure::SecondContentStops,
+                                     Failure::FirstCommitFails, Failure::Interrupted)));
+
+// The standard library's errors in the words of the system's own, whichever numbers they carry;
+// what has no words of Velnix's keeps the library's.
+class ErrorReasonTest : public testing::TestWithParam<std::pair<std::error_code, const char*>> {};
+
+TEST_P(ErrorReasonTest, NamesTheCauseInGerman) {
+    const auto& [error, reason] = GetParam();
+    EXPECT_EQ(Utf16ToUtf8(Reason(error)), reason ? reason : error.message());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ErrorReasonTest,
+    testing::Values(
+        std::pair{std::make_error_code(std::errc::operation_not_permitted),
+                  "Zugriff verweigert (keine Schreib- oder Leserechte)"},
+        std::pair{std::make_error_code(std::errc::no_such_file_or_directory),
+                  "die Datei oder das Verzeichnis gibt es nicht"},
+        std::pair{std::make_error_code(std::errc::not_a_directory),
+                  "das Verzeichnis gibt es nicht"},
+        std::pair{std::make_error_code(std::errc::filename_too_long), "der Pfad ist zu lang"},
+        std::pair{std::make_error_code(std::errc::too_many_symbolic_link_levels),
+                  "zu viele symbolische Verknüpfungen hintereinander"},
+        std::pair{std::make_error_code(std::errc::invalid_argument), "der Pfad ist ungültig"},
+        std::pair{std::make_error_code(std::errc::device_or_resource_busy), nullptr},
+        std::pair{std::error_code(static_cast<int>(kLinkLoop), std::system_category()),
+                  "zu viele symbolische Verknüpfungen hintereinander"},
+        std::pair{std::error_code(static_cast<int>(kContentStopped), std::system_category()),
+                  "der Inhalt konnte nicht vollständig erzeugt werden"}));
 
 }  // namespace
 }  // namespace velnix
