@@ -148,13 +148,13 @@ INSTANTIATE_TEST_SUITE_P(Names, ListCheckTest, testing::Values(
               {"1 F typ", "2 F keine-endung", "3 F ordner", "4 F version", "5 F zu-lang",
                "6 F zeichen", "7 F bindestrich"}},
     // Fehler before Warnungen on one pair, whatever found them first. The drawing's model is
-    // the first that changes its name, not the first of its name.
+    // the first of its name that changes it.
     CheckCase{"warnings", {u"motor.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw", u"e.txt"},
-              {u"Motor.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw", u"e2.prt"},
-              {"1 W unveraendert", "2 W umlaut", "3 W unbekannter-typ", "5 W zeichnungsname: 4",
-               "6 F typ", "6 W unbekannter-typ"}, {},
+              {u"welle.prt", u"bä.prt", u"d.txt", u"antrieb.asm", u"motor_alt.drw", u"e2.prt"},
+              {"2 W umlaut", "3 W unbekannter-typ", "5 W zeichnungsname: 1", "6 F typ",
+               "6 W unbekannter-typ"}, {},
               u"\"motor.drw\" → \"motor_alt.drw\": die Zeichnung heißt danach nicht mehr wie ihr "
-              u"Modell, das Zeile 4 in \"antrieb.asm\" umbenennt."},
+              u"Modell, das Zeile 1 in \"welle.prt\" umbenennt."},
     // Letters run from À to ɏ, but for × and ÷ (of those, Windows-1252 holds up to ƒ).
     CheckCase{"letters outside ASCII", {u"a.prt", u"b.prt", u"c.prt", u"d.prt", u"e.prt",
               u"f.prt"}, {u"\u00c0.prt", u"\u00d7.prt", u"\u00f7.prt", u"\u00ff.prt",

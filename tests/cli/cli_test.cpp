@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "mapkey/rename_file.h"
-#include "names/list_file.h"
-#include "names/rule.h"
 #include "support/golden.h"
 #include "support/renames_in.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
-#include "util/atomic_write.h"
-#include "util/file_read.h"
 #include "util/paths.h"
 #include "util/unicode.h"
 
@@ -151,34 +147,22 @@ TEST_P(CliRun, AnswersWithExitCodeAndMessagesAndWritesOnlyOnSuccess) {
 
 // clang-format off
 const RunCase kRuns[] = {
-    {"Help", 0, "--help", "generate", ""},
     {"Version", 0, "--version", "velnix-cli " VELNIX_VERSION, ""},
     {"CountsDiffer", 1, kNewToOut, "", "unterschiedliche Anzahl", "a.prt\r\nb.prt", "x.prt\r\n"},
-    {"NewListEmpty", 1, kNewToStdout, "", "unterschiedliche Anzahl", "a.prt\r\n", ""},
     {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, "",
      "Eintrag 6001 der Liste \"neuer Name\" enthält", kManyOld, kBackQuoteLast},
-    {"LineBreakFromRule", 1, "generate --old alt --rule teil x\ny --out out", "",
-     "Eintrag 2 der Liste \"neuer Name\"", "a.prt\r\nteil.prt", ""},
     {"OutsideCodePage", 1, kNewToOut, "", "U+2603", "a.prt\nb.prt", "x.prt\n\xE2\x98\x83.prt"},
     {"OldFileMissing", 1, "generate --old fehlt --new neu --stdout", "", "Fehler : ", "", "x"},
-    {"NewFileIsFolder", 1, "generate --old alt --new out --stdout", "", "Fehler : ", "a", ""},
     {"OutFolderMissing", 3, "generate --old alt --new neu --out fehlt", "",
      "Fehler : Die Datei \"fehlt", "a", "x"},
     {"NoArguments", 2, "", "", "Aufruf: velnix-cli generate"},
-    {"UnknownCommand", 2, "erzeugen", "", kArgError},
     {"NoOld", 2, "generate --new neu --stdout", "", kArgError, "", "x"},
     {"NoNewNorRule", 2, "generate --old alt --out out", "", "--new DATEI oder --rule", "a", ""},
     {"NoDestination", 2, "generate --old alt --new neu", "", "--out VERZEICHNIS oder", "a", "x"},
     {"EmptyOut", 2, "generate --old alt --new neu --out ''", "", "--out ist leer", "a", "x"},
-    {"EmptyNew", 2, "generate --old alt --new '' --stdout", "", "--new ist leer", "a", "x"},
-    {"NewAndRule", 2, "generate --old alt --new neu --rule a b --stdout", "", kArgError, "a", "x"},
-    {"OutAndStdout", 2, "generate --old alt --new neu --out out --stdout", "", kArgError, "a", "x"},
     {"UndoToStdout", 2, "generate --old alt --new neu --stdout --undo", "",
      "--undo schreibt rename_zurueck.pro", "a", "x"},
-    {"RuleOneValue", 2, "generate --old alt --rule a --stdout", "", kArgError, "a", ""},
     {"CheckClean", 0, "check --old clean_old --new clean_new", "Keine Probleme\n", ""},
-    {"CheckNamesTheRows", 4, "check --old swap_old --new swap_new",
-     "Zeile 2: Fehler: \"b.prt\" → \"A.prt\": die Zeilen 1 und 2", ""},
     {"CheckInJson", 4, "check --pairs swap.csv --format json",
      R"({"zeile": 3, "schwere": "Fehler", "code": "ring", "text": "\"b)", ""},
     {"CheckWarnsOnly", 0, "check --old swap_old --new umlaut_new",
@@ -312,23 +296,6 @@ TEST(CliGolden, WritesTheWorkedExampleAndItsUndoByteForByte) {
     EXPECT_EQ(box.Run("generate --old alt --new neu --out out --undo").exitCode, 0);
     EXPECT_TRUE(test::MatchesGolden("WorkedExampleOfTwoPairs.pro", box.RenamePro()));
     EXPECT_TRUE(test::MatchesGolden("UndoOfWorkedExampleOfTwoPairs.pro", box.UndoFile()));
-}
-
-// Paths are bytes on Linux: files and folders named in Latin-1 are used under those names.
-TEST(CliPaths, NamesInAnyBytesAreTakenAsGiven) {
-    if (!test::kOnPosix) {
-        GTEST_SKIP() << "Windows' paths are UTF-16";
-    }
-    const Sandbox box("", "teil1_neu.prt\r\nbg1_neu.asm\r\n");
-    const std::string folder = Utf16ToUtf8(box.path());
-    std::filesystem::create_directory(folder + "/K\xFChler");
-    ASSERT_TRUE(
-        WriteFileAtomically(folder + "/K\xFChler/alt\xE9.txt", "teil1.prt\r\nbg1.asm\r\n").ok);
-
-    const auto result = box.Run("generate --old K\xFChler/alt\xE9.txt --new neu --out K\xFChler");
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(test::MatchesGolden("WorkedExampleOfTwoPairs.pro",
-                                    ReadWholeFile(folder + "/K\xFChler/rename.pro").bytes));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// The documented clean-up and rule, and through them the text functions they use; fuzz/text.cpp
-// checks them against references on any input, but not past its 16-bit lengths.
+// The documented clean-up and rule, and through them the text functions they use (fuzz/text.cpp
+// checks them against references on any input, but not past its 16-bit lengths); deleting
+// entries.
 #include "names/rule.h"
 
 #include <gtest/gtest.h>
 
+#include "names/editing.h"
 #include "util/text.h"
 
 namespace velnix {
@@ -29,6 +31,14 @@ TEST(TextTest, LongTextsHaveNoLengthLimit) {
     const std::u16string longName(70000, u'x');
     EXPECT_EQ(ReplaceFirst(longName + u"prt", u"prt", u"asm"), longName + u"asm");
     EXPECT_EQ(FileExtension(u"C:\\" + longName + u".prt.2"), u".prt");
+}
+
+TEST(DeleteMarkedTest, DropsTheMarkedAndEveryEmptyEntry) {
+    const NameList names{u"a", u"", u"b", u"a", u""};
+    EXPECT_EQ(DeleteMarked(names, 3), (NameList{u"a", u"b"}));
+    EXPECT_EQ(DeleteMarked(names, std::nullopt), (NameList{u"a", u"b", u"a"}));
+    EXPECT_EQ(DeleteMarked(names, 99), (NameList{u"a", u"b", u"a"}));
+    EXPECT_EQ(DeleteMarked({}, std::nullopt), NameList{});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real Windows desktop behind the window: settings in the registry, the drive list's
-// letters and labels, the user's data folder, and the shell reaching paths outside the ANSI
-// code page.
+// letters and labels, the interface font, and the shell reaching paths outside the ANSI code
+// page.
 #include <windows.h>
 
 #include <QApplication>
@@ -63,11 +63,6 @@ class DesktopPlatformTest : public QObject {
         const QFont font = QApplication::font();
         QCOMPARE(QFontInfo(font).family(), font.family());
         QCOMPARE(font.pointSize(), 8);
-    }
-
-    void userDataIsTheRoamingApplicationData() {
-        QCOMPARE(shell::DesktopPlatform().userDataDirectory().toLower(),
-                 (qEnvironmentVariable("APPDATA") + QStringLiteral("\\Velnix")).toLower());
     }
 
     void shellReachesPathsOutsideTheCodePage() {

@@ -90,9 +90,6 @@ class OutputDirPanelTest : public QObject {
         QTest::addColumn<int>("signalled");
         QTest::newRow("to a file")
             << Steps([this] { list_->setPath(tree_->filePath("file.txt")); }) << "." << 0;
-        QTest::newRow("through dots and doubled separators")
-            << Steps([this] { list_->setPath(tree_->path() + "/alpha/..//Gamma/"); }) << "Gamma"
-            << 1;
         QTest::newRow("to the root, which keeps its separator")
             << Steps([this] { list_->setPath(QDir::rootPath()); }) << "/" << 1;
         QTest::newRow("by Enter on a subfolder") << Steps([this] {

@@ -1,11 +1,8 @@
-// The drawn pictures, Qt's texts in German for German users, and a picture button that
-// answers the left mouse button, Space and Enter.
-#include <QSignalSpy>
+// The drawn pictures, and Qt's texts in German for German users.
 #include <QTest>
 #include <QTranslator>
 
 #include "shell/app.h"
-#include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/window_test.h"
 
@@ -45,20 +42,6 @@ class PicturesTest : public QObject {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
-    }
-
-    // The left button, Space, Return and Enter press it; the right button and Escape do not.
-    void buttonAnswersLeftButtonSpaceAndEnter() {
-        shell::PictureButton picture("picture", pictures::kSave, nullptr);
-        picture.resize(34, 33);
-        QSignalSpy clicked(&picture, &shell::PictureButton::clicked);
-        QTest::mouseClick(&picture, Qt::RightButton);
-        QTest::mouseClick(&picture, Qt::LeftButton);
-        QCOMPARE(clicked.count(), 1);
-        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-            QTest::keyClick(&picture, key);
-        }
-        QCOMPARE(clicked.count(), 4);
     }
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #include "util/atomic_write.h"
 #include "util/file_read.h"
@@ -11,23 +10,6 @@
 #include "util/unicode.h"
 
 namespace velnix::test {
-namespace {
-
-// The lines as the diff shows them: without CR LF (a line without it is marked), long ones cut.
-std::vector<std::string> ShownLines(std::string_view text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
-        end = std::min(text.find('\n', start), text.size() - 1) + 1;
-        const std::string_view line = text.substr(start, end - start);
-        const bool crLf = line.size() >= 2 && line.substr(line.size() - 2) == "\r\n";
-        const std::string_view shown = line.substr(0, line.size() - (crLf ? 2 : 0));
-        lines.push_back(std::string(shown.substr(0, 160)) + (shown.size() > 160 ? "..." : "") +
-                        (crLf ? "" : " (no CR LF)"));
-    }
-    return lines;
-}
-
-}  // namespace
 
 testing::AssertionResult MatchesGolden(const std::string& name, const std::string& text) {
     // The source folder's path from the build: under Wine a Linux path is one on drive Z:.
@@ -38,18 +20,21 @@ testing::AssertionResult MatchesGolden(const std::string& name, const std::strin
                    ? testing::AssertionSuccess()
                    : testing::AssertionFailure() << "cannot write " << file.string();
     }
-    const FileRead golden = ReadWholeFile(file);
-    if (golden.ok && golden.bytes == text) {
+    const std::string golden = ReadWholeFile(file).bytes;
+    if (golden == text) {
         return testing::AssertionSuccess();
     }
-    // GoogleTest's own line diff (internal, but what its comparisons of strings print).
+    const auto differ = std::mismatch(golden.begin(), golden.end(), text.begin(), text.end());
+    const std::size_t line = golden.rfind('\n', differ.first - golden.begin()) + 1;  // npos + 1: 0
+    const auto from = [line](const std::string& t) {
+        return testing::PrintToString(t.substr(std::min(line, t.size()), 160));
+    };
     return testing::AssertionFailure()
-           << "the text differs from tests/golden/" << name
-           << (golden.ok ? "" : ", which cannot be read,") << " (" << golden.bytes.size()
-           << " bytes expected, " << text.size() << " bytes made):\n--- " << name << "\n+++ made\n"
-           << testing::internal::edit_distance::CreateUnifiedDiff(ShownLines(golden.bytes),
-                                                                  ShownLines(text), 3)
-           << "If the change is meant: VELNIX_UPDATE_GOLDEN=1 ctest, then git diff tests/golden";
+           << "the text differs from tests/golden/" << name << " (" << golden.size()
+           << " bytes expected, " << text.size() << " bytes made) from line "
+           << std::count(golden.begin(), golden.begin() + line, '\n') + 1 << " on:\nexpected "
+           << from(golden) << "\nmade     " << from(text)
+           << "\nIf the change is meant: VELNIX_UPDATE_GOLDEN=1 ctest, then git diff tests/golden";
 }
 
 }  // namespace velnix::test

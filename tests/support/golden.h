@@ -7,8 +7,8 @@
 
 namespace velnix::test {
 
-// Passes when `text` equals the golden file `name` byte for byte, and otherwise shows the
-// lines that differ as a unified diff (an unreadable file counts as empty). With
+// Passes when `text` equals the golden file `name` byte for byte, and otherwise shows both
+// from the first line that differs (an unreadable file counts as empty). With
 // VELNIX_UPDATE_GOLDEN=1 in the environment it writes `text` into the file in the source tree
 // instead, so that `git diff tests/golden` shows the change.
 testing::AssertionResult MatchesGolden(const std::string& name, const std::string& text);

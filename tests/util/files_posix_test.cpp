@@ -1,4 +1,5 @@
-// What atomic writes keep on POSIX: the target's permissions, and symbolic links.
+// What atomic writes keep on POSIX, the target's permissions and symbolic links, and links in
+// the working folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,25 +14,19 @@ namespace {
 
 using namespace test;
 
-TEST(FilesTest, WriteKeepsThePermissionsOfTheTarget) {
-    TempDir dir;
-    const std::u16string target = dir.File(u"rename.pro");
-    WriteBytes(target, "a long first version\r\n");
-    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                      std::filesystem::perms::group_read;
-    std::filesystem::permissions(ToFsPath(target), mode);
-    ASSERT_TRUE(WriteFileAtomically(ToFsPath(target), "short").ok);
-    EXPECT_EQ(std::filesystem::status(ToFsPath(target)).permissions(), mode);
-}
-
-TEST(FilesTest, WritesThroughSymbolicLinks) {
+// The target keeps its permissions, and a link stays a link to the file written.
+TEST(FilesTest, WritesThroughSymbolicLinksKeepingThePermissions) {
     TempDir dir;
     const std::filesystem::path folder = ToFsPath(dir.path());
-    WriteBytes(dir.File(u"echt/rename.pro"), "alt");
+    WriteBytes(dir.File(u"echt/rename.pro"), "a long first version\r\n");
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions(folder / "echt/rename.pro", mode);
     std::filesystem::create_symlink("echt/rename.pro", folder / "rename.pro");
     ASSERT_TRUE(WriteFileAtomically(folder / "rename.pro", "neu").ok);
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "rename.pro"));
     EXPECT_EQ(ReadBytes(dir.File(u"echt/rename.pro")), "neu");
+    EXPECT_EQ(std::filesystem::status(folder / "echt/rename.pro").permissions(), mode);
 
     std::filesystem::create_symlink("schleife", folder / "schleife");
     const Status loop = WriteFileAtomically(folder / "schleife", "x");
