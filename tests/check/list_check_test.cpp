@@ -142,11 +142,12 @@ INSTANTIATE_TEST_SUITE_P(Names, ListCheckTest, testing::Values(
               {u"x.prt", u"y.prt", u"z.prt", u"Z.PRT"},
               {"2 F alt-doppelt: 1", "4 F neu-doppelt: 3"}},
     CheckCase{"type, extension, folder, version, name rules",
-              {u"a.prt", u"b.prt", u"c.prt", u"d.prt", u"e.prt", u"f.prt", u"g.prt"},
-              {u"a2.asm", u"b2", u"C:\\x\\c2.prt", u"d2.prt.3",
-               u"abcdefghijabcdefghijabcdefghijab.prt", u"f g.prt", u"-g.prt"},
+              {u"a.prt", u"b.prt", u"c.prt", u"d.prt", u"e.prt", u"f.prt", u"g.prt", u"h.prt",
+               u"i.prt"}, {u"a2.asm", u"b2", u"x\\c2.prt", u"d2.prt.3",
+               u"abcdefghijabcdefghijabcdefghijab.prt", u"f g.prt", u"-g.prt", u"C:h.prt",
+               u"x/i.prt"},
               {"1 F typ", "2 F keine-endung", "3 F ordner", "4 F version", "5 F zu-lang",
-               "6 F zeichen", "7 F bindestrich"}},
+               "6 F zeichen", "7 F bindestrich", "8 F ordner", "9 F ordner"}},
     // Fehler before Warnungen on one pair, whatever found them first. The drawing's model is
     // the first of its name that changes it.
     CheckCase{"warnings", {u"motor.prt", u"b.prt", u"c.txt", u"motor.asm", u"motor.drw", u"e.txt"},

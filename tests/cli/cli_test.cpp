@@ -147,7 +147,6 @@ TEST_P(CliRun, AnswersWithExitCodeAndMessagesAndWritesOnlyOnSuccess) {
 
 // clang-format off
 const RunCase kRuns[] = {
-    {"Version", 0, "--version", "velnix-cli " VELNIX_VERSION, ""},
     {"CountsDiffer", 1, kNewToOut, "", "unterschiedliche Anzahl", "a.prt\r\nb.prt", "x.prt\r\n"},
     {"BackQuoteAfterTheFirstSlice", 1, kNewToStdout, "",
      "Eintrag 6001 der Liste \"neuer Name\" enthält", kManyOld, kBackQuoteLast},

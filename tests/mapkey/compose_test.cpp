@@ -93,5 +93,15 @@ TEST(SaveAssembliesTest, SelectsByTheOldNamesExtension) {
     EXPECT_EQ(pairs.assemblyPairs, (std::vector<bool>{true, false, true, true, false, true}));
 }
 
+// The call-all mapkey leaves out a name that an unchanged later pair keeps: the run takes it as
+// made by the pair renamed into it.
+TEST(RunMarksTest, ANameKeptLaterCountsAsMadeEarlier) {
+    const NameList oldNames{u"a.prt", u"b.prt"};
+    const NameList newNames{u"b.prt", u"B.prt"};
+    EXPECT_EQ(
+        NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames)).oldMadeEarlier,
+        (std::vector<bool>{false, true}));
+}
+
 }  // namespace
 }  // namespace velnix

@@ -7,8 +7,7 @@
 namespace velnix {
 namespace {
 
-// The message about the lists, empty when they can be written. (Lists of different length:
-// the command-line and window tests.)
+// The message about the lists, empty when they can be written.
 std::u16string Problem(const NameList& oldNames, const NameList& newNames) {
     const auto problem = CheckPairs(oldNames, newNames);
     return problem ? problem->message : std::u16string();
@@ -36,6 +35,9 @@ TEST(NameCheckTest, RefusesEveryNameThatCannotBeWrittenNamingListAndEntry) {
     EXPECT_EQ(CheckPairs({u"a", u"b"}, {u"c\r", u"d"}, {3, 7})->message,
               u"Achtung : Der neue Name in Zeile 3 enthält " + kLineBreak);
     EXPECT_EQ(Problem({u" a;b~.prt", u"K\u00fchler \u20ac\u00a0"}, {u"", u"c d"}), u"");
+    // Lists of different length: the window says so once the new list has names.
+    EXPECT_FALSE(CheckPairs({u"a"}, {})->showInWindow);
+    EXPECT_TRUE(CheckPairs({u"a"}, {u"b", u"c"})->showInWindow);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using namespace test;
 
 // A lone LF stays in a list file's entry; pasting drops empty lines and the heading "Name".
 TEST(LineRulesTest, ListFilesEndLinesAtCrLfOrCrAndPastingAtAnyLineEnd) {
-    const std::u16string text = u"Name\r\na\nb\r\rc";
+    const std::u16string text = u"Name\r\na\nb\r\rc\r";
     EXPECT_EQ(SplitListFileLines(text), (NameList{u"Name", u"a\nb", u"", u"c"}));
     EXPECT_EQ(SplitPastedText(text), (NameList{u"a", u"b", u"c"}));
 }

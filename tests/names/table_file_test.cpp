@@ -64,11 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"\"x;1\",\"y \"\"neu\"\".prt\"\r\n\"m\r\nn.prt\",o.prt", {u"x;1", u"m\r\nn.prt"},
                   {u"y \"neu\".prt", u"o.prt"}},
         TableCase{"Name\r\na.prt;b.prt", {u"a.prt"}, {u"b.prt"}, 0, u"", 1},
-        TableCase{"\"m\rn.prt\";o.prt\r\np;q", {u"m\rn.prt", u"p"}, {u"o.prt", u"q"}, 0, u"", 0, {1, 3}},
+        TableCase{"\"m\rn.prt\";o.prt\r\np;q", {u"m\rn.prt", u"p"}, {u"o.prt", u"q"}, 0, u"", 0,
+                  {1, 3}},
         // refused at the line where the row starts, counting line ends inside quotes
         TableCase{"Alt;Neu\r\n\"a\r\n.prt\";b.prt\r\nc.prt\r\n", {}, {}, 4, u"hat nur eine Spalte"},
         TableCase{"a.prt;b.prt\r\r;c.prt;x\r", {}, {}, 3, u"hat mehr als zwei gefüllte Spalten"},
-        TableCase{"a.prt;b\n\"c;d\n", {}, {}, 2, u"hat ein nicht geschlossenes Anführungszeichen"},
+        TableCase{"a.prt;b\n\"c;d\r", {}, {}, 2, u"hat ein nicht geschlossenes Anführungszeichen"},
         // only a quote that starts a cell quotes it: a hand-written 5" Rohr keeps its quote
         TableCase{"5\" Rohr.prt;6\" Rohr.prt", {u"5\" Rohr.prt"}, {u"6\" Rohr.prt"}},
         TableCase{"a.prt;\"b;c.prt\"", {u"a.prt"}, {u"b;c.prt"}},

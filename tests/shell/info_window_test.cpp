@@ -52,10 +52,6 @@ class InfoWindowTest : public QObject {
     void closes_data() {
         QTest::addColumn<Steps>("steps");
         QTest::newRow("button") << Steps([this] { Click(infoWindow(), "Command1"); });
-        QTest::newRow("hover picture") << Steps([this] {
-            Child(infoWindow(), "Image2")->show();
-            Click(infoWindow(), "Image2");
-        });
         QTest::newRow("close picture by Space")
             << Steps([this] { QTest::keyClick(Child(infoWindow(), "Image1"), Qt::Key_Space); });
         QTest::newRow("Esc") << Steps([this] {

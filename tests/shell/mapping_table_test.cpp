@@ -98,7 +98,6 @@ class MappingTableTest : public QObject {
         // clang-format off
         QTest::newRow("right button") << press(Qt::RightButton, 0) << "a,,[b], | x,[],y | new panel";
         QTest::newRow("left button") << press(Qt::LeftButton, 0) << "a,,[b], | [x],,y | new";
-        QTest::newRow("left below the entries") << press(Qt::LeftButton, -1) << "a,,[b], | x,[],y | new";
         QTest::newRow("Shift+F10") << keyOn(ListId::New, Qt::Key_F10, Qt::ShiftModifier) << "a,,[b], | x,,y | new panel";
         QTest::newRow("add an empty entry") << command(ListId::New, "cmd_hinzu") << "a,,[b], | x,,y, | new panel";
         // Removing only the empty entries would shift the pairs without being asked to.
