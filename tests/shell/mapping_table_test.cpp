@@ -102,7 +102,6 @@ class MappingTableTest : public QObject {
         QTest::newRow("add an empty entry") << command(ListId::New, "cmd_hinzu") << "a,,[b], | x,,y, | new panel";
         // Removing only the empty entries would shift the pairs without being asked to.
         QTest::newRow("delete without a mark") << command(ListId::New, "cmd_del") << "a,,[b], | x,,y | new reported";
-        QTest::newRow("clear the new list") << command(ListId::New, "clear") << "a,,[b], |  | new";
         QTest::newRow("close by Enter") << command(ListId::Old, "Image_EXIT", Qt::Key_Return) << "a,,[b], | x,,y | old";
         // Pasted without empty lines and the heading.
         QTest::newRow("Ctrl+V on a list") << keyOn(ListId::New, Qt::Key_V, Qt::ControlModifier) << "a,,[b], | x,,y,alpha,beta | new reported";

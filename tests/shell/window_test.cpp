@@ -18,11 +18,8 @@ int RunWindowTest(QObject& test, int argc, char** argv) {
     // Under Wine QtTest's report to the standard output goes missing; through a file it arrives.
     const QString report = QDir::temp().filePath(
         QString::fromLatin1(test.metaObject()->className()).section(u':', -1) + ".txt");
-    QStringList args;
-    for (int i = 0; i < argc; ++i) {
-        args << QString::fromLocal8Bit(argv[i]);
-    }
-    args << QStringLiteral("-o") << report + QStringLiteral(",txt");
+    const QStringList args = QCoreApplication::arguments()
+                             << QStringLiteral("-o") << report + QStringLiteral(",txt");
     const int failures = QTest::qExec(&test, args);
     QFile file(report);
     if (file.open(QIODevice::ReadOnly)) {

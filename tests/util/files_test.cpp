@@ -96,7 +96,10 @@ TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
                              naming);
 
     const bool named = naming == TemporaryNaming::AlwaysNamed || !kUnnamedTemporaries;
-    EXPECT_EQ(temporariesSeen, failure == Failure::Interrupted ? 0u : named ? 2u : 1u);
+    // Windows lists the removed file that is still open until its handle closes.
+    EXPECT_EQ(temporariesSeen, failure != Failure::Interrupted ? (named ? 2u : 1u)
+                               : kUnnamedTemporaries           ? 0u
+                                                               : 1u);
     EXPECT_EQ(NamesIn(dir.path()), (std::set<std::string>{"rename.pro", "rename_zurueck.pro"}));
     const std::u16string failed = failure == Failure::FirstCommitFails ? u"rename.pro"
                                   : failure != Failure::None           ? u"rename_zurueck.pro"
