@@ -32,7 +32,7 @@ testing::AssertionResult MatchesGolden(const std::string& name, const std::strin
     return testing::AssertionFailure()
            << "the text differs from tests/golden/" << name << " (" << golden.size()
            << " bytes expected, " << text.size() << " bytes made) from line "
-           << std::count(golden.begin(), golden.begin() + line, '\n') + 1 << " on:\nexpected "
+           << std::count(golden.data(), golden.data() + line, '\n') + 1 << " on:\nexpected "
            << from(golden) << "\nmade     " << from(text)
            << "\nIf the change is meant: VELNIX_UPDATE_GOLDEN=1 ctest, then git diff tests/golden";
 }
