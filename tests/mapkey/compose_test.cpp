@@ -77,8 +77,9 @@ const ComposeCase kFiles[] = {
     {"UndoOfEmptyLists", {}, {}, 1, nullptr, {}, true},
     // Pair indexes past the 16-bit range must not overflow; the file has 113 MB.
     {"PairsPast16Bits", NameList(32770, u"a.asm"), NameList(32770, u"b"), 100, "umb3276"},
-    // Bigger than a block: handed over whole, or not at all after a refusal.
-    {"NameLongerThanABlock", {std::u16string(70000, u'\u00e4')}, {u"b"}, 1},
+    // Bigger than a block, handed over whole or not at all; 128 bytes, a length of two bytes.
+    {"NameLongerThanABlock", {std::u16string(70000, u'\u00e4'), std::u16string(128, u'a')},
+     {u"b", u"c"}, 1},
 };
 // clang-format on
 
@@ -96,11 +97,9 @@ TEST(SaveAssembliesTest, SelectsByTheOldNamesExtension) {
 // The call-all mapkey leaves out a name that an unchanged later pair keeps: the run takes it as
 // made by the pair renamed into it.
 TEST(RunMarksTest, ANameKeptLaterCountsAsMadeEarlier) {
-    const NameList oldNames{u"a.prt", u"b.prt"};
-    const NameList newNames{u"b.prt", u"B.prt"};
-    EXPECT_EQ(
-        NamesMadeAndRemoved(NameListSource(oldNames), NameListSource(newNames)).oldMadeEarlier,
-        (std::vector<bool>{false, true}));
+    const MadeAndRemoved run = NamesMadeAndRemoved(NameListSource(NameList{u"a.prt", u"b.prt"}),
+                                                   NameListSource(NameList{u"b.prt", u"B.prt"}));
+    EXPECT_EQ(run.oldMadeEarlier, (std::vector<bool>{false, true}));
 }
 
 }  // namespace

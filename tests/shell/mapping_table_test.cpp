@@ -1,4 +1,5 @@
 // The two name lists: mouse buttons and keys, the list panel's commands, the list files.
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QOperatingSystemVersion>
@@ -37,17 +38,16 @@ class MappingTableTest : public QObject {
             ->setChecked(true);
     }
     QListWidget* newList() const { return list(ListId::New); }
-    // A button on an entry of the new list (marked on its empty one), or below them (row -1).
-    Steps press(Qt::MouseButton button, int row) {
-        return [this, button, row] {
+    // A button on the first entry of the new list, marked on its empty one.
+    Steps press(Qt::MouseButton button) {
+        return [this, button] {
             panel()->setVisible(button != Qt::RightButton);
             {
                 const QSignalBlocker quiet(newList());  // set-up, not a click of the user's
                 newList()->setCurrentRow(1);
             }
             QTest::mouseClick(newList()->viewport(), button, {},
-                              row >= 0 ? newList()->visualItemRect(newList()->item(row)).center()
-                                       : QPoint(10, newList()->viewport()->height() - 10));
+                              newList()->visualItemRect(newList()->item(0)).center());
         };
     }
     Steps keyOn(ListId id, Qt::Key key, Qt::KeyboardModifiers keys = {}) {
@@ -96,8 +96,8 @@ class MappingTableTest : public QObject {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("after");
         // clang-format off
-        QTest::newRow("right button") << press(Qt::RightButton, 0) << "a,,[b], | x,[],y | new panel";
-        QTest::newRow("left button") << press(Qt::LeftButton, 0) << "a,,[b], | [x],,y | new";
+        QTest::newRow("right button") << press(Qt::RightButton) << "a,,[b], | x,[],y | new panel";
+        QTest::newRow("left button") << press(Qt::LeftButton) << "a,,[b], | [x],,y | new";
         QTest::newRow("Shift+F10") << keyOn(ListId::New, Qt::Key_F10, Qt::ShiftModifier) << "a,,[b], | x,,y | new panel";
         QTest::newRow("add an empty entry") << command(ListId::New, "cmd_hinzu") << "a,,[b], | x,,y, | new panel";
         // Removing only the empty entries would shift the pairs without being asked to.
@@ -107,6 +107,10 @@ class MappingTableTest : public QObject {
         QTest::newRow("Ctrl+V on a list") << keyOn(ListId::New, Qt::Key_V, Qt::ControlModifier) << "a,,[b], | x,,y,alpha,beta | new reported";
         QTest::newRow("Del on a list: the marked and the empty entries") << keyOn(ListId::Old, Qt::Key_Delete) << "a | x,,y | old";
         // clang-format on
+        QTest::newRow("context-menu event") << Steps([this] {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QApplication::sendEvent(newList(), &event);
+        }) << "a,,[b], | x,,y | new panel";
         // The keyboard stays in the field for the next entry; a name already there is added too.
         QTest::newRow("add by Enter in the field") << Steps([this] {
             Child<QLineEdit>(panel(), "Text1")->setText("a");

@@ -38,6 +38,7 @@ TEST(FilesTest, WriteRemovesTheTemporariesOfWritersThatAreGone) {
         {"rename.pro.velnix-99999999-0.tmp.bak", true},
         {"rename.pro.velnix-3.tmp", true},
         {"rename.pro.velnix-0-0.tmp", true},
+        {"rename.pro.velnix-9999999999-0.tmp", true},  // beyond any process id
     };
     for (const auto& [name, kept] : files) {
         WriteBytes(dir.File(Utf8ToUtf16(name)), "x");
@@ -84,6 +85,8 @@ TEST_P(TwoFileWriteTest, LeavesTheNewFilesOrTheOldOnesAndNoTemporary) {
             WriteBytes(dir.File(u"rename.pro/alt"), "alt 1");
         }
         if (failure == Failure::Interrupted) {  // as the command line's signal handler does
+            const TempDir other;
+            WriteBytes(other.File(u"x"), "another write meanwhile");
             RemoveUnfinishedTemporary();
             temporariesSeen = NamesIn(dir.path()).size() - 2;
         }
