@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 // As paths and system messages may hold it: each bad byte becomes U+FFFD.
 TEST(MalformedUtf8Test, ReplacesEachBadByte) {
     EXPECT_EQ(Utf8ToUtf16("a\xfcz\xf0\x9f\x98\x80"), u"a\uFFFDz\U0001F600");
-    EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\uFFFD\uFFFD");  // an overlong "/"
+    EXPECT_EQ(Utf8ToUtf16("\xc0\xaf"), u"\uFFFD\uFFFD");                      // an overlong "/"
     EXPECT_EQ(Utf8ToUtf16("\xe0\x9f\xbf"), u"\uFFFD\uFFFD\uFFFD");            // U+07FF in three
     EXPECT_EQ(Utf8ToUtf16("\xf0\x8f\xbf\xbf"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // U+FFFF in four
     EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // past U+10FFFF
